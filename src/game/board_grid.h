@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+
+namespace twindle {
+
+// Lengths on the board are twips of the main window's client area (15 twips to a pixel).
+struct Place {
+    int left = 0;
+    int top = 0;
+    friend bool operator==(const Place&, const Place&) = default;
+};
+
+// A slot's size on the board; the deal moves slots but never resizes them.
+constexpr int kCardWidth = 1215;
+constexpr int kCardHeight = 1650;
+constexpr int kFrameWidth = 1215;
+constexpr int kFrameHeight = 1630;
+
+// The client area of the main window.
+constexpr int kBoardWidth = 7905;
+constexpr int kBoardHeight = 5265;
+
+// Where the deal keeps what is not on the board: to the right of the client area.
+constexpr Place kSlotParking{8000, 1000};
+constexpr Place kFrameParking{8300, 3000};
+
+// One of the board's fixed grids: slot i stands in row i / columns, column i % columns.
+struct Grid {
+    std::span<const int> lefts;
+    std::span<const int> tops;
+
+    int places() const { return int(lefts.size() * tops.size()); }
+    Place place(int slot) const;
+};
+
+// The grid a game of this many cards is laid out on: 8, 10 and 12 cards have grids of
+// their own, larger games share the 18-place grid.
+const Grid& BoardGrid(int cardCount);
+
+} // namespace twindle

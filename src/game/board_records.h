@@ -1,0 +1,132 @@
+#pragma once
+
+#include "assets/named_colours.h"
+#include "game/board_grid.h"
+#include "game/game_types.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace twindle {
+
+// The records below hold everything the main window shows and the game reads back: each
+// slot's tag, visibility, place and face, the timers, the board's colours and pointer. The
+// window paints from them and keeps nothing of its own.
+
+// A picture card, face down (the card back) or face up (its front picture).
+struct PictureCard {
+    std::string Tag;
+    bool Visible = false;
+    int Left = 0;
+    int Top = 0;
+    PictureId Picture = kCardBackPicture;
+};
+
+// A letter card: a caption on a coloured ground ("?" on prettyblue when face down).
+struct LetterCard {
+    std::string Tag;
+    bool Visible = false;
+    int Left = 0;
+    int Top = 0;
+    std::string Caption;
+    Colour BackColor = 0;
+};
+
+// The light-yellow frame around a found pair that stays on the board.
+struct Frame {
+    bool Visible = false;
+    int Left = 0;
+    int Top = 0;
+};
+
+struct TextLabel {
+    std::string Caption;
+    bool Visible = false;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+// A timer as the window's timers behave: while enabled it fires every Interval ms.
+class TimerRecord {
+public:
+    explicit TimerRecord(int interval) : m_interval(interval) {}
+
+    bool Enabled() const { return m_enabled; }
+    int Interval() const { return m_interval; }
+
+    // Counts the times the timer was started (switched on, or given a new interval while
+    // on); whatever drives the timer restarts its count of the interval at each.
+    unsigned starts() const { return m_starts; }
+
+    void setEnabled(bool enabled)
+    {
+        if (enabled && !m_enabled)
+            ++m_starts;
+        m_enabled = enabled;
+    }
+
+    void setInterval(int interval)
+    {
+        if (m_enabled && interval != m_interval)
+            ++m_starts;
+        m_interval = interval;
+    }
+
+private:
+    bool m_enabled = false;
+    int m_interval;
+    unsigned m_starts = 0;
+};
+
+enum class GameTimer { PairMatch, PairNoMatch, YouDidIt };
+
+// The program-wide variables: the options, the kind of cards and the current try.
+struct GlobalVars {
+    bool CardsDisappear = false;
+    bool PairSound = false;
+    Integer CardType = 0;
+    Integer FirstCard = 0;
+    Integer SecondCard = 0;
+    Integer CardsMatched = 0;
+    Integer CardCount = 0;
+};
+
+// The main window: its own properties and variables, its controls and its timers, with the
+// values they have when the program starts.
+struct MainForm {
+    MainForm();
+
+    Colour BackColor = RGB(255, 192, 255);
+    Colour ForeColor = RGB(255, 192, 255);
+    Integer MousePointer = kDefaultPointer;
+    int Width = kBoardWidth;  // the outer width, frame included; the window reports its own
+
+    Integer PairFirst = 0;
+    Integer PairSecond = 0;
+    Integer MatchSound = 0;
+    Integer YouDidItTicks = 0;
+    std::vector<std::string> CelebrationColors;
+
+    std::array<PictureCard, kSlotCount> card;
+    std::array<LetterCard, kSlotCount> capCard;
+    std::array<Frame, kSlotCount> ShapeDone;
+    PictureCard cardback;
+    TextLabel capYouDidIt;
+
+    TimerRecord tmrPairMatch{1000};
+    TimerRecord tmrPairNoMatch{1000};
+    TimerRecord tmrYouDidIt{160};
+
+    TimerRecord& timer(GameTimer which);
+    const TimerRecord& timer(GameTimer which) const;
+};
+
+// The screen-wide pointer: busy (11) while a try is being judged.
+struct ScreenRecord {
+    Integer MousePointer = kDefaultPointer;
+};
+
+} // namespace twindle

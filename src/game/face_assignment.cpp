@@ -1,0 +1,161 @@
+#include "game.h"
+
+#include "game/tag_text.h"
+#include "toolkit/random_source.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+namespace twindle {
+
+namespace {
+
+// The faces one kind of card can show, and how the second card of a pair relates to the first.
+struct FaceRange {
+    int first;       // 101 for the pictures, 65 ("A") for the letters
+    int count;       // 43 pictures, 26 letters
+    int twinOffset;  // added to a face to give its twin: 0, or 32 for a small letter
+};
+
+constexpr FaceRange kPictureFaces{101, 43, 0};
+constexpr FaceRange kSameCapitalFaces{'A', 26, 0};
+constexpr FaceRange kCapitalAndSmallFaces{'A', 26, 'a' - 'A'};
+
+// A face position not yet filled holds 3; anything below 10 counts as unfilled.
+constexpr int kUnfilled = 3;
+constexpr int kFilledFrom = 10;
+
+// Attempts at a random free slot before the lowest free slot is taken instead.
+constexpr int kLastRandomAttempt = 99;
+
+bool isFreeSlot(const std::string& tag)
+{
+    return tagNumber(tag) == 3.0;
+}
+
+template <typename Slots>
+Integer lowestFreeSlot(const Slots& slots, Integer numcards)
+{
+    const int last = std::min(numcards - 1, kSlotCount - 1);
+    for (int i = 0; i <= last; ++i) {
+        if (isFreeSlot(slots[std::size_t(i)].Tag))
+            return Integer(i);
+    }
+    return 0;
+}
+
+// Deals numcards faces of one kind into the slots' tags: numcards / 2 distinct faces, each
+// doubled into a pair, each placed in a random free slot among slots 0 to numcards - 1.
+template <typename Slots>
+class FaceDealer {
+public:
+    FaceDealer(Slots& slots, Integer numcards, FaceRange range, RandomSource& random)
+        : m_slots(slots), m_numcards(numcards), m_range(range), m_random(random)
+    {
+    }
+
+    void deal()
+    {
+        drawDistinctFaces();
+        doubleIntoPairs();
+        clearAllTags();
+        placeFaces();
+    }
+
+private:
+    // Every draw reseeds first; the reseed never restarts the sequence, so this loop ends.
+    float freshFraction()
+    {
+        m_random.Randomize();
+        return m_random.Rnd();
+    }
+
+    int pairs() const { return int(std::nearbyint(m_numcards / 2.0)); }
+
+    void drawDistinctFaces()
+    {
+        const auto drawn = std::span(m_faces).subspan(1, std::size_t(pairs()));
+        std::ranges::fill(drawn, kUnfilled);
+        while (std::ranges::find(drawn, kUnfilled) != drawn.end()) {
+            // Formed in double precision, so the face never passes the last one.
+            const int candidate = int(std::floor(double(freshFraction()) * m_range.count
+                                                 + m_range.first));
+            if (std::ranges::find(drawn, candidate) != drawn.end())
+                continue;
+            *std::ranges::find_if(drawn, [](int face) { return face < kFilledFrom; }) = candidate;
+        }
+    }
+
+    // The second half repeats the first in the same order, so every first card of a pair is
+    // placed before any twin.
+    void doubleIntoPairs()
+    {
+        for (int i = pairs() + 1; i <= m_numcards; ++i)
+            m_faces[std::size_t(i)] = m_faces[std::size_t(i - pairs())] + m_range.twinOffset;
+    }
+
+    void clearAllTags()
+    {
+        for (auto& slot : m_slots)
+            slot.Tag = kOutOfPlayTag;
+    }
+
+    void placeFaces()
+    {
+        for (int i = 1; i <= m_numcards; ++i) {
+            for (int attempt = 2;; ++attempt) {
+                const int slot = attempt <= kLastRandomAttempt
+                    ? int(std::floor(double(freshFraction()) * m_numcards))
+                    : lowestFreeSlot(m_slots, m_numcards);
+                std::string& tag = m_slots[std::size_t(slot)].Tag;
+                if (isFreeSlot(tag)) {
+                    tag = integerText(m_faces[std::size_t(i)]);
+                    break;
+                }
+            }
+        }
+    }
+
+    Slots& m_slots;
+    Integer m_numcards;
+    FaceRange m_range;
+    RandomSource& m_random;
+    std::array<int, kSlotCount + 1> m_faces{};  // positions 1 to numcards
+};
+
+// The dealers are built for an even count from 2 to 18, the most both arrays hold.
+bool isAssignableCount(Integer numcards)
+{
+    return numcards >= 2 && numcards <= kSlotCount;
+}
+
+} // namespace
+
+void Game::CardFrontsToTags(Integer numcards)
+{
+    if (isAssignableCount(numcards))
+        FaceDealer(m_form.card, numcards, kPictureFaces, m_random).deal();
+}
+
+void Game::CardAscToTags(Integer numcards)
+{
+    if (!isAssignableCount(numcards))
+        return;
+    const FaceRange letters =
+        m_globals.CardType == kSameCapitals ? kSameCapitalFaces : kCapitalAndSmallFaces;
+    FaceDealer(m_form.capCard, numcards, letters, m_random).deal();
+}
+
+Integer Game::NextAvail(Integer numcards) const
+{
+    return lowestFreeSlot(m_form.card, numcards);
+}
+
+Integer Game::NextAvailCap(Integer numcards) const
+{
+    return lowestFreeSlot(m_form.capCard, numcards);
+}
+
+} // namespace twindle
