@@ -1,0 +1,1 @@
+# The card fronts and the pictures of the windows.

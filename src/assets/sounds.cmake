@@ -1,0 +1,1 @@
+# The sounds and their playback.

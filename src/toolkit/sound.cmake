@@ -1,0 +1,1 @@
+# The sound device and the WAVE image parser.

@@ -1,0 +1,1 @@
+# Tests of the sound device and the WAVE image parser.
