@@ -1,12 +1,16 @@
 # The card fronts and the pictures of the windows, drawn at run time from the SVG drawings under
 # art/: Twemoji glyphs (CC-BY 4.0, see CREDITS.md) and our own.
 target_sources(twindle_assets PRIVATE
+    about_logo.cpp
+    card_back.cpp
     card_faces.cpp
     card_painter.cpp
     picture_canvas.cpp
     resource_pictures.cpp
-    vector_art.cpp)
-
+    sample_pictures.cpp
+    vector_art.cpp
+    window_art.cpp
+    window_pictures.cpp)
 target_link_libraries(twindle_assets PUBLIC Qt6::Svg)
 
 file(GLOB TWINDLE_ART RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/art CONFIGURE_DEPENDS
