@@ -84,7 +84,7 @@ void paintName(QPainter& painter, QPointF baselineCentre)
         QColor(0x43, 0xA0, 0x47), QColor(0x1E, 0x88, 0xE5), QColor(0x8E, 0x24, 0xAA),
         QColor(0xD8, 0x1B, 0x60)};
     const QString name = QStringLiteral("Twindle");
-    QFont font = arialFont(45);
+    QFont font = arialFont(40);
     font.setWeight(QFont::Bold);
     const QFontMetricsF metrics(font);
 
@@ -111,10 +111,10 @@ QPixmap aboutLogo(qreal devicePixelRatio)
 {
     return paintPicture(kLogoSize, devicePixelRatio, [](QPainter& painter) {
         paintSkyAndHills(painter);
-        paintSun(painter, QPointF(270, 44));
-        paintFishCard(painter, QPointF(112, 168), -9, QColor(0x1E, 0x88, 0xE5));
-        paintFishCard(painter, QPointF(204, 168), 8, QColor(0xE5, 0x39, 0x35));
-        paintName(painter, QPointF(158, 78));
+        paintSun(painter, QPointF(38, 38));
+        paintFishCard(painter, QPointF(112, 182), -9, QColor(0x1E, 0x88, 0xE5));
+        paintFishCard(painter, QPointF(204, 182), 8, QColor(0xE5, 0x39, 0x35));
+        paintName(painter, QPointF(172, 104));
     });
 }
 

@@ -16,7 +16,7 @@ constexpr QRgb kBlue = 0xFF1E88E5;
 constexpr QRgb kIndigo = 0xFF3949AB;
 constexpr QRgb kPurple = 0xFF8E24AA;
 constexpr QRgb kPink = 0xFFD81B60;
-constexpr QRgb kBrown = 0xFF8D6E63;
+constexpr QRgb kBrown = 0xFFA1582B;
 
 // A single glyph filling the card's width, centred on its height.
 std::vector<ArtLayer> filling(std::string_view art)
@@ -67,10 +67,10 @@ std::vector<CardFace> composeFaces()
           {"twemoji/1f426", 6, 8, 30, 0, true}}},
         {106, "child riding a horse", kRed, filling("twemoji/1f3c7")},
         {107, "leaping deer, in silhouette", kGold,
-         {{"leaping_deer", 3.5, 26, 74, -10}}},
+         {{"leaping_deer", 1, 22, 80, -8}}},
         {108, "baby dinosaur", kOrange,
-         {{"twemoji/1f995", 14, 18, 52},
-          {"egg_shell", 10, 60, 60}}},
+         {{"twemoji/1f995", 11.5, 10, 58},
+          {"egg_shell", 6.5, 60, 68}}},
         {109, "dinosaur with a rider", kPurple,
          {{"twemoji/1f995", 4, 30, 74},
           {"rider", 37, 52, 20},
@@ -105,8 +105,8 @@ std::vector<CardFace> composeFaces()
         {124, "rainbow with clouds", kIndigo, rainbowWithClouds(3.5, 30, 74)},
         {125, "sailing ship", kTeal, filling("twemoji/26f5")},
         {126, "pair of sneakers", kRed,
-         {{"twemoji/1f45f", 14, 24, 62},
-          {"twemoji/1f45f", 4, 42, 62}}},
+         {{"twemoji/1f45f", 12, 24, 62},
+          {"twemoji/1f45f", 3.5, 42, 62}}},
         {127, "squirrel carrying a present", kBrown,
          {{"twemoji/1f43f", 10, 16, 66},
           {"twemoji/1f381", 8, 40, 28}}},

@@ -18,7 +18,7 @@ constexpr QSize kArrowSize(35, 19);
 constexpr QSize kRowSize(34, 25);
 
 const QColor kLetterFace(220, 220, 220);
-const QColor kLetterBorder(96, 96, 96);
+const QColor kLetterBorder(64, 64, 64);
 const QColor kLetterInk(24, 24, 24);
 
 // A full card shrunk to the sample's size: the green frame and our own ladybird.
