@@ -10,14 +10,13 @@ namespace {
 
 constexpr QSize kIconSize(32, 32);
 
-// An icon drawn from one of our drawings at the sizes desktops ask for, and twice as sharp for
-// high-density screens.
+// An icon drawn from one of our drawings at the sizes desktops ask for; the larger ones serve
+// high-density screens too.
 QIcon iconFromArt(QStringView art)
 {
     QIcon icon;
     for (const int side : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(paintArtPicture(art, QSize(side, side), 1.0));
-    icon.addPixmap(paintArtPicture(art, kIconSize, 2.0));
     return icon;
 }
 

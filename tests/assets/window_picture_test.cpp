@@ -80,6 +80,10 @@ TEST(WindowPictureTest, ProgramIconIsAYellowFishOf32By32)
     EXPECT_EQ(picture.size(), QSize(32, 32));
     EXPECT_GT(shareOfPixels(picture, isYellow), 0.25);
     EXPECT_GT(shareOfPixels(picture, isClear), 0.2);  // a fish, not a yellow square
+    // On a screen of ratio 2 the icon is drawn with twice the pixels, not blown up.
+    const QPixmap sharp = icon.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(sharp.size(), QSize(64, 64));
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(32, 32));
 }
 
 TEST(WindowPictureTest, PointerIsAHandOf32By32WithItsFingertipAtTheHotSpot)
