@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRgb>
+
+#include <string_view>
+#include <vector>
+
+namespace twindle {
+
+// How each card front is composed from the built-in drawings.
+
+// One drawing on a card, in card pixels (81 x 110): its top-left corner and width (the height
+// follows the drawing's proportions), turned clockwise by degrees about its centre, and the share
+// of its height left out at its top.
+struct ArtLayer {
+    std::string_view art;  // a drawing's name, see vector_art.h
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double turn = 0;
+    bool mirrored = false;
+    double hiddenTop = 0;
+};
+
+struct CardFace {
+    int id = 0;
+    std::string_view subject;    // what the card shows, in a few words
+    QRgb frame = 0;              // the colour of the card's frame
+    std::vector<ArtLayer> layers;  // back to front
+};
+
+// The composition of the card front of this id, or nullptr when there is none.
+const CardFace* cardFace(int id);
+
+} // namespace twindle
