@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
 
 namespace twindle {
 namespace {
@@ -123,15 +122,6 @@ TEST(WaveImage, RefusesWhatIsNotRiffWave)
     EXPECT_FALSE(parse(ByteVector(image.begin(), image.begin() + 11)));
 }
 
-TEST(WaveImage, RefusesARiffSizeThatReachesPastTheBuffer)
-{
-    ByteVector image = riffImage({formatChunk(kMono8), dataChunk(10)});
-    putLittleEndian32(image, 4, std::uint32_t(image.size() - 8 + 1));
-    EXPECT_FALSE(parse(image));
-    putLittleEndian32(image, 4, std::numeric_limits<std::uint32_t>::max());
-    EXPECT_FALSE(parse(image));
-}
-
 TEST(WaveImage, RefusesARiffSizeTooSmallForWave)
 {
     ByteVector image = riffImage({formatChunk(kMono8), dataChunk(10)});
@@ -146,19 +136,6 @@ TEST(WaveImage, RefusesAChunkThatReachesPastTheRiffImageIntoTrailingBytes)
     const std::size_t dataSizeField = 12 + 24 + 4;
     putLittleEndian32(image, dataSizeField, 12);
     EXPECT_FALSE(parse(image));
-}
-
-TEST(WaveImage, RefusesChunkSizesNearTheTopOfTheirRange)
-{
-    // A size that wraps a 32-bit offset around must not come out small.
-    for (const std::uint32_t size : {0xFFFF'FFFFu, 0xFFFF'FFF8u, 0xFFFF'FFF4u, 0x8000'0000u}) {
-        ByteVector image = riffImage({formatChunk(kMono8), dataChunk(10)});
-        putLittleEndian32(image, 12 + 24 + 4, size);
-        EXPECT_FALSE(parse(image)) << std::hex << size;
-        image = riffImage({formatChunk(kMono8), dataChunk(10)});
-        putLittleEndian32(image, 16, size);
-        EXPECT_FALSE(parse(image)) << std::hex << size;
-    }
 }
 
 TEST(WaveImage, RefusesATruncatedChunkHeader)
@@ -213,13 +190,6 @@ TEST(WaveImage, RefusesAShortFormatChunk)
     TestChunk shortFormat = formatChunk(kMono8);
     shortFormat.body.resize(14);
     EXPECT_FALSE(parse(riffImage({shortFormat, dataChunk(10)})));
-}
-
-TEST(WaveImage, RefusesAMissingFormatOrData)
-{
-    EXPECT_FALSE(parse(riffImage({dataChunk(10)})));
-    EXPECT_FALSE(parse(riffImage({formatChunk(kMono8)})));
-    EXPECT_FALSE(parse(riffImage({})));
 }
 
 TEST(WaveImage, RefusesTwoFormatOrTwoDataChunks)
