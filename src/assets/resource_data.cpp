@@ -1,0 +1,36 @@
+#include "resource_catalogue.h"
+
+#include <QFile>
+
+#include <array>
+
+namespace twindle {
+
+namespace {
+
+// The named "WAVE" resources; each is :/sounds/NAME.wav. The name is looked up here rather
+// than put into a path, so that no name can reach another resource.
+constexpr std::array kSoundNames = {"LOON", "PARTY", "BIMBLO"};
+
+QByteArray readResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+QByteArray LoadResData(QStringView name, QStringView type)
+{
+    if (type != u"WAVE")
+        return {};
+    for (const char* sound : kSoundNames) {
+        if (name == QLatin1String(sound))
+            return readResource(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(sound)));
+    }
+    return {};
+}
+
+} // namespace twindle

@@ -1,0 +1,70 @@
+#include "timed_sound_device.h"
+
+#include <thread>
+#include <utility>
+
+namespace twindle {
+
+namespace {
+
+// The sound call's flags (SND_ASYNC, SND_NODEFAULT, SND_MEMORY, SND_NOSTOP).
+constexpr int kAsync = 1;
+constexpr int kMemory = 4;
+constexpr int kNoStop = 16;
+
+// The samples without a trailing part-frame, which no output can play.
+std::span<const std::byte> wholeFrames(const WaveImage& wave)
+{
+    const std::size_t frameSize = wave.format.blockAlign;
+    return wave.samples.first(wave.samples.size() / frameSize * frameSize);
+}
+
+} // namespace
+
+std::chrono::nanoseconds playingTime(const WaveImage& wave)
+{
+    // Whole frames number at most 2^32 bytes, so bytes times 10^9 fits in 64 bits.
+    constexpr std::uint64_t kNanosecondsPerSecond = 1'000'000'000;
+    const std::uint64_t bytes = wholeFrames(wave).size();
+    return std::chrono::nanoseconds(bytes * kNanosecondsPerSecond / wave.format.byteRate);
+}
+
+void TimedSoundDevice::blockUntil(Clock::time_point deadline)
+{
+    std::this_thread::sleep_until(deadline);
+}
+
+TimedSoundDevice::TimedSoundDevice(SoundOutput& output, Now now, WaitUntil waitUntil)
+    : m_output(output)
+    , m_now(std::move(now))
+    , m_waitUntil(std::move(waitUntil))
+{
+}
+
+bool TimedSoundDevice::sndPlaySound(std::span<const std::byte> image, int flags)
+{
+    if ((flags & kMemory) == 0)
+        return false;
+    const std::optional<WaveImage> wave = parseWaveImage(image);
+    if (!wave)
+        return false;
+    if ((flags & kNoStop) != 0 && isPlaying())
+        return false;
+
+    const std::optional<Clock::time_point> startedAt = m_output.start(wave->format, wholeFrames(*wave));
+    if (!startedAt) {
+        m_playingUntil = {};
+        return false;
+    }
+    m_playingUntil = *startedAt + playingTime(*wave);
+    if ((flags & kAsync) == 0)
+        m_waitUntil(m_playingUntil);
+    return true;
+}
+
+bool TimedSoundDevice::isPlaying() const
+{
+    return m_now() < m_playingUntil;
+}
+
+} // namespace twindle

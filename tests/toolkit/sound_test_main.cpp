@@ -1,0 +1,19 @@
+// The sound device tests run with an application object, as the game does, and against a
+// sound server that is certainly not there, so that "no audio output" is what they see on
+// every machine, whatever runs on it.
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+
+    const QTemporaryDir nothingListensHere;
+    qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
+
+    QGuiApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
