@@ -16,7 +16,7 @@ build: deps
 	$(CMAKE) --build --preset default
 
 run: build
-	@echo "The game window is not built yet; 'make test' runs the game model's tests."
+	./build/default/twindle
 
 test: build
 	$(CTEST) --preset default

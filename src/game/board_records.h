@@ -102,7 +102,7 @@ struct MainForm {
     Colour BackColor = RGB(255, 192, 255);
     Colour ForeColor = RGB(255, 192, 255);
     Integer MousePointer = kDefaultPointer;
-    int Width = kBoardWidth;  // the outer width, frame included; the window reports its own
+    int Width = 8025;  // the outer width: the client area and a four-pixel frame on each side
 
     Integer PairFirst = 0;
     Integer PairSecond = 0;

@@ -20,7 +20,7 @@ bool anyCardInPlay(const Slots& slots)
 
 } // namespace
 
-bool GameInProgress(const Game& game)
+bool isGameInProgress(const Game& game)
 {
     return game.playsPictures() ? anyCardInPlay(game.form().card)
                                 : anyCardInPlay(game.form().capCard);

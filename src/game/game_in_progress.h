@@ -7,6 +7,6 @@ class Game;
 // Whether the board holds a game that is not finished: some card of the current kind is
 // still in play. Cards of the other kind left from an earlier game do not count, nor do
 // found pairs that stay framed on the board.
-bool GameInProgress(const Game& game);
+bool isGameInProgress(const Game& game);
 
 } // namespace twindle

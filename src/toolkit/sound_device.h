@@ -5,6 +5,12 @@
 
 namespace twindle {
 
+// The sound call's flags.
+constexpr int SND_ASYNC = 1;      // return at once instead of when the sound has ended
+constexpr int SND_NODEFAULT = 2;  // stay silent when the sound cannot be played
+constexpr int SND_MEMORY = 4;     // the sound is a whole RIFF WAVE image in memory
+constexpr int SND_NOSTOP = 16;    // do not cut a sound already playing; skip this one
+
 // Stands in for the platform's sound call: plays a complete RIFF WAVE image from memory.
 //
 // Flags: SND_ASYNC (1) return at once; SND_NODEFAULT (2) stay silent when the image cannot be

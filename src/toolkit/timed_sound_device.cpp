@@ -7,11 +7,6 @@ namespace twindle {
 
 namespace {
 
-// The sound call's flags (SND_ASYNC, SND_NODEFAULT, SND_MEMORY, SND_NOSTOP).
-constexpr int kAsync = 1;
-constexpr int kMemory = 4;
-constexpr int kNoStop = 16;
-
 // The samples without a trailing part-frame, which no output can play.
 std::span<const std::byte> wholeFrames(const WaveImage& wave)
 {
@@ -43,12 +38,12 @@ TimedSoundDevice::TimedSoundDevice(SoundOutput& output, Now now, WaitUntil waitU
 
 bool TimedSoundDevice::sndPlaySound(std::span<const std::byte> image, int flags)
 {
-    if ((flags & kMemory) == 0)
+    if ((flags & SND_MEMORY) == 0)
         return false;
     const std::optional<WaveImage> wave = parseWaveImage(image);
     if (!wave)
         return false;
-    if ((flags & kNoStop) != 0 && isPlaying())
+    if ((flags & SND_NOSTOP) != 0 && isPlaying())
         return false;
 
     const std::optional<Clock::time_point> startedAt = m_output.start(wave->format, wholeFrames(*wave));
@@ -57,7 +52,7 @@ bool TimedSoundDevice::sndPlaySound(std::span<const std::byte> image, int flags)
         return false;
     }
     m_playingUntil = *startedAt + playingTime(*wave);
-    if ((flags & kAsync) == 0)
+    if ((flags & SND_ASYNC) == 0)
         m_waitUntil(m_playingUntil);
     return true;
 }

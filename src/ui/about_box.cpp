@@ -1,0 +1,71 @@
+#include "about_box.h"
+
+#include "assets/fonts.h"
+#include "assets/window_pictures.h"
+#include "toolkit/forms.h"
+#include "ui/picture_box.h"
+#include "ui/twips_geometry.h"
+
+#include <QLabel>
+
+namespace twindle {
+
+namespace {
+constexpr int kLineWidth = 4755;
+}
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, kFixedDialogFlags)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Twindle"));
+    setWindowIcon(aboutBoxIcon());
+    setFixedSize(twipsToPixels(4770), twipsToPixels(4890));
+
+    Picture1 = new PictureBox(aboutLogo(devicePixelRatioF()), PictureBox::Fit::OwnSize, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    placeInTwips(*Picture1, 0, 0, kLineWidth, 3435);
+    connect(Picture1, &PictureBox::doubleClicked, this, &AboutBox::accept);
+
+    buildTextLines();
+    centreOnScreen(*this);
+}
+
+void AboutBox::buildTextLines()
+{
+    const auto addLine = [&](const QString& text, int top, int height, const QFont& font) {
+        auto* line = new QLabel(text, this);
+        line->setFont(font);
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setAutoFillBackground(true);
+        placeInTwips(*line, 0, top, kLineWidth, height);
+        return line;
+    };
+
+    QLabel* title = addLine(QStringLiteral("Twindle! For Toddlers vers 1.0"), 3450, 315, arialFont(12));
+    title->setObjectName(QStringLiteral("Label1_0"));
+    title->setToolTip(QStringLiteral("Thank you to every small player who tried it first"));
+
+    QLabel* motto = addLine(QStringLiteral("Made for little hands"), 3855, 270, arialFont(11.25));
+    QPalette mottoColours = motto->palette();
+    mottoColours.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    motto->setPalette(mottoColours);
+
+    QLabel* credits = addLine(QStringLiteral("(pictures from Twemoji, CC-BY 4.0)"), 4140, 330,
+                              arialFont(9, true));
+    credits->setObjectName(QStringLiteral("Label1_2"));
+    credits->setToolTip(QStringLiteral("Twemoji graphics: CC-BY 4.0. Fonts: Liberation, SIL Open "
+                                       "Font License 1.1. See the README for the full credits."));
+
+    QLabel* makers = addLine(QStringLiteral("The Twindle team, programmers"), 4500, 390,
+                             courierNewFont(9));
+    makers->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette makersColours = makers->palette();
+    makersColours.setColor(QPalette::Window, QColor(128, 0, 0));
+    makersColours.setColor(QPalette::WindowText, palette().color(QPalette::Window));
+    makers->setPalette(makersColours);
+}
+
+} // namespace twindle

@@ -1,0 +1,23 @@
+#include "assets/fonts.h"
+#include "assets/window_pictures.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("twindle"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(twindle::programIcon());
+
+    // The same look on every desktop: one style, and the program's own fonts.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    twindle::registerBuiltInFonts();
+    QApplication::setFont(twindle::arialFont(9));
+
+    twindle::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,151 @@
+#include "main_window.h"
+
+#include "assets/play_sounds.h"
+#include "assets/window_pictures.h"
+#include "toolkit/forms.h"
+#include "toolkit/twips.h"
+#include "ui/about_box.h"
+#include "ui/board_view.h"
+#include "ui/options_dialog.h"
+#include "ui/restart_dialog.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace twindle {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint)
+    , m_game(m_random, *this)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Twindle"));
+    setWindowIcon(programIcon());
+
+    m_board = new BoardView(m_game, this);
+    setCentralWidget(m_board);
+    buildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_board, &BoardView::pictureCardClicked, this, &MainWindow::card_Click);
+    connect(m_board, &BoardView::letterCardClicked, this, &MainWindow::capCard_Click);
+    connect(&m_timers, &ModelTimers::timeout, this, &MainWindow::onTimer);
+
+    m_game.Form_Load();
+    mirrorModel();
+    adjustSize();
+    centreOnScreen(*this);
+}
+
+void MainWindow::buildMenu()
+{
+    QMenuBar* menu = menuBar();
+    const auto addItem = [&](const char* name, const QString& caption, void (MainWindow::*handler)()) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, handler);
+    };
+    addItem("mnuAbout", tr("&About"), &MainWindow::mnuAbout_Click);
+    addItem("mnuOptions", tr("&Options"), &MainWindow::mnuOptions_Click);
+    addItem("mnuStart", tr("&Start"), &MainWindow::mnuStart_Click);
+}
+
+void MainWindow::CardPosition(Integer numcards)
+{
+    m_game.CardPosition(numcards);
+    mirrorModel();
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    AboutBox about;
+    about.exec();
+}
+
+void MainWindow::mnuOptions_Click()
+{
+    OptionsDialog options(m_game.globals(), this);
+    options.exec();
+    mirrorModel();
+}
+
+void MainWindow::mnuStart_Click()
+{
+    openNewGameDialog();
+}
+
+// The celebration ends by asking for a new game; when the player has already opened the new
+// game dialog from the menu, that one dialog is enough.
+void MainWindow::showNewGameDialog()
+{
+    if (!m_newGameDialogOpen)
+        openNewGameDialog();
+}
+
+void MainWindow::openNewGameDialog()
+{
+    m_newGameDialogOpen = true;
+    RestartDialog dialog(m_game, [this](Integer numcards) { CardPosition(numcards); }, this);
+    dialog.exec();
+    m_newGameDialogOpen = false;
+    mirrorModel();
+}
+
+void MainWindow::PlayResSound(const std::string& name, int flags)
+{
+    twindle::PlayResSound(QString::fromStdString(name), flags);
+}
+
+void MainWindow::card_Click(int index)
+{
+    m_game.card_Click(Integer(index));
+    mirrorModel();
+}
+
+void MainWindow::capCard_Click(int index)
+{
+    m_game.capCard_Click(Integer(index));
+    mirrorModel();
+}
+
+void MainWindow::onTimer(GameTimer which)
+{
+    m_game.fireTimer(which);
+    mirrorModel();
+}
+
+void MainWindow::mirrorModel()
+{
+    m_board->update();
+    m_timers.follow(m_game.form());
+    mirrorPointers();
+}
+
+// The window's own pointer shows over the board: the pointing hand while a game is dealt, the
+// busy pointer during the celebration, the arrow otherwise. The screen-wide busy pointer shows
+// while a try is being judged.
+void MainWindow::mirrorPointers()
+{
+    if (const Integer pointer = m_game.form().MousePointer; pointer != m_windowPointer) {
+        m_windowPointer = pointer;
+        switch (pointer) {
+        case kPointingHand: m_board->setCursor(pointingHandCursor()); break;
+        case kBusyPointer: m_board->setCursor(Qt::WaitCursor); break;
+        default: m_board->unsetCursor(); break;
+        }
+    }
+
+    const bool screenBusy = m_game.screen().MousePointer == kBusyPointer;
+    if (screenBusy == m_screenBusy)
+        return;
+    m_screenBusy = screenBusy;
+    if (screenBusy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace twindle

@@ -1,0 +1,135 @@
+#include "window_driver.h"
+
+#include "game/pair_rules.h"
+#include "ui/board_view.h"
+#include "ui/restart_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace twindle::test {
+
+namespace {
+constexpr int kModalPollMs = 5;
+constexpr int kModalFallbackMs = 5000;
+
+void closeEveryModal()
+{
+    while (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+} // namespace
+
+void whenModalOpens(std::function<void(QWidget& modal)> action)
+{
+    auto* poll = new QTimer;
+    auto* fallback = new QTimer;
+    fallback->setSingleShot(true);
+    QObject::connect(fallback, &QTimer::timeout, [poll, fallback] {
+        ADD_FAILURE() << "a modal window did not open, or was left open";
+        poll->deleteLater();
+        fallback->deleteLater();
+        closeEveryModal();
+    });
+    QObject::connect(poll, &QTimer::timeout, [poll, fallback, action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(*modal);
+        fallback->stop();
+        fallback->deleteLater();
+    });
+    poll->start(kModalPollMs);
+    fallback->start(kModalFallbackMs);
+}
+
+QPoint GridInPixels::centreOf(int slot) const
+{
+    const int columns = int(lefts.size());
+    return {lefts[std::size_t(slot % columns)] + 40, tops[std::size_t(slot / columns)] + 55};
+}
+
+QPoint GridInPixels::cornerOf(int slot) const
+{
+    const int columns = int(lefts.size());
+    return {lefts[std::size_t(slot % columns)] + 4, tops[std::size_t(slot / columns)] + 4};
+}
+
+// The grids' twips divided by 15.
+const GridInPixels& gridFor(int cardCount)
+{
+    static const GridInPixels eight{{75, 178, 280, 382}, {57, 185}};
+    static const GridInPixels ten{{30, 127, 224, 321, 418}, {51, 185}};
+    static const GridInPixels twelve{{72, 169, 265, 362}, {9, 123, 237}};
+    static const GridInPixels eighteen{{7, 93, 179, 265, 351, 437}, {9, 123, 237}};
+    switch (cardCount) {
+    case 8: return eight;
+    case 10: return ten;
+    case 12: return twelve;
+    default: return eighteen;
+    }
+}
+
+QImage boardImage(MainWindow& window)
+{
+    return window.board().grab().toImage();
+}
+
+QColor pixelAt(MainWindow& window, QPoint point)
+{
+    return boardImage(window).pixelColor(point);
+}
+
+void clickBoard(MainWindow& window, QPoint point)
+{
+    QTest::mouseClick(&window.board(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+void dealThroughDialog(MainWindow& window, int kind, int count, Answer answer)
+{
+    whenModalOpens([kind, count, answer](QWidget& modal) {
+        auto* dialog = qobject_cast<RestartDialog*>(&modal);
+        ASSERT_NE(dialog, nullptr) << "the new game dialog should open";
+        QTest::mouseClick(dialog->kindButton(kind), Qt::LeftButton);
+        if (answer != Answer::NoQuestion) {
+            whenModalOpens([answer](QWidget& question) {
+                auto* box = qobject_cast<QMessageBox*>(&question);
+                ASSERT_NE(box, nullptr) << "the question should come";
+                QTest::mouseClick(box->button(answer == Answer::Yes ? QMessageBox::Yes
+                                                                    : QMessageBox::No),
+                                  Qt::LeftButton);
+            });
+        }
+        QTest::mouseClick(dialog->countButton(count), Qt::LeftButton);
+    });
+    window.findChild<QAction*>(QStringLiteral("mnuStart"))->trigger();
+}
+
+std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window)
+{
+    const Game& game = window.game();
+    const auto tagOf = [&](int i) {
+        return game.playsPictures() ? game.form().card[i].Tag : game.form().capCard[i].Tag;
+    };
+    std::vector<std::pair<int, int>> pairs;
+    for (int i = 0; i < game.globals().CardCount; ++i) {
+        for (int j = i + 1; j < game.globals().CardCount; ++j) {
+            const bool pair = game.playsPictures() ? picturesPair(tagOf(i), tagOf(j))
+                                                   : lettersPair(tagOf(i), tagOf(j));
+            if (pair && tagOf(i) != "3")
+                pairs.emplace_back(i, j);
+        }
+    }
+    return pairs;
+}
+
+} // namespace twindle::test

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/main_window.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace twindle::test {
+
+// Runs `action` on the next modal window that opens, from inside that window's own event loop.
+// Arm it before the step that opens the window. Should the window not come, or the action leave
+// it open, every modal window is closed after a few seconds so that a failing test cannot hang.
+void whenModalOpens(std::function<void(QWidget& modal)> action);
+
+// The places of the cards on the board, in pixels, from the board's layout tables.
+struct GridInPixels {
+    std::vector<int> lefts;
+    std::vector<int> tops;
+    QPoint centreOf(int slot) const;
+    QPoint cornerOf(int slot) const;  // a few pixels inside the top-left corner
+};
+const GridInPixels& gridFor(int cardCount);
+
+// The board as the player sees it.
+QImage boardImage(MainWindow& window);
+QColor pixelAt(MainWindow& window, QPoint point);
+
+// A press and release of the left button on the board.
+void clickBoard(MainWindow& window, QPoint point);
+
+// How the player answers "Start new Game?"; NoQuestion when the question must not come.
+enum class Answer { NoQuestion, Yes, No };
+
+// Opens the new game dialog from the menu and chooses a kind and a count in it.
+void dealThroughDialog(MainWindow& window, int kind, int count,
+                       Answer answer = Answer::NoQuestion);
+
+// The pairs of the dealt game, as a player with perfect memory knows them.
+std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window);
+
+} // namespace twindle::test
