@@ -1,0 +1,81 @@
+# Drives the real Twindle window on an X display with xdotool and ImageMagick, for the
+# real-window test and the screenshot tool. Source it; it needs DISPLAY set.
+
+# The 8- to 18-card grids in pixels of the board (the layout's twips divided by 15).
+grid_lefts() {
+    case "$1" in
+        8) echo "75 178 280 382" ;;
+        10) echo "30 127 224 321 418" ;;
+        12) echo "72 169 265 362" ;;
+        *) echo "7 93 179 265 351 437" ;;
+    esac
+}
+grid_tops() {
+    case "$1" in
+        8) echo "57 185" ;;
+        10) echo "51 185" ;;
+        *) echo "9 123 237" ;;
+    esac
+}
+
+# Sets CARD_X and CARD_Y to the board pixel of the top-left corner of a slot.
+card_corner() {
+    local count=$1 slot=$2
+    local -a lefts=($(grid_lefts "$count")) tops=($(grid_tops "$count"))
+    local columns=${#lefts[@]}
+    CARD_X=${lefts[$((slot % columns))]}
+    CARD_Y=${tops[$((slot / columns))]}
+}
+
+# Waits (polling every 10 ms, up to 20 s) for the main window and sets WINDOW, BOARD_X, BOARD_Y.
+find_main_window() {
+    local tries=0 id geometry
+    while [ $tries -lt 2000 ]; do
+        for id in $(xdotool search --name '^Twindle$' 2>/dev/null); do
+            geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+            eval "$geometry"
+            if [ "$WIDTH" -eq 527 ] && [ "$HEIGHT" -gt 351 ]; then
+                WINDOW=$id
+                BOARD_X=$X
+                BOARD_Y=$((Y + HEIGHT - 351))
+                return 0
+            fi
+        done
+        sleep 0.01
+        tries=$((tries + 1))
+    done
+    echo "xdriver: the Twindle window did not appear" >&2
+    return 1
+}
+
+focus_main_window() {
+    xdotool windowactivate "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+    sleep 0.2
+}
+
+# Clicks the board at a board pixel.
+click_board() {
+    xdotool mousemove $((BOARD_X + $1)) $((BOARD_Y + $2)) click 1
+}
+
+click_card() {
+    card_corner "$1" "$2"
+    click_board $((CARD_X + 40)) $((CARD_Y + 55))
+}
+
+# Saves the board as the player sees it.
+grab_board() {
+    import -window root -crop "527x351+${BOARD_X}+${BOARD_Y}" +repage "$1"
+}
+
+# The colour of a board pixel in an image, as "r,g,b".
+pixel_of() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# A fingerprint of what a card's place shows.
+card_print() {
+    local image=$1 count=$2 slot=$3
+    card_corner "$count" "$slot"
+    convert "$image" -crop "81x110+${CARD_X}+${CARD_Y}" +repage rgb:- | md5sum | cut -c1-16
+}
