@@ -114,7 +114,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "contact_sheet: the device pixel ratio must be above 0\n");
         return 2;
     }
-    registerBuiltInFonts();
 
     const QImage sheet = drawSheet(everyCardPicture(ratio), ratio);
     if (!sheet.save(arguments[1])) {

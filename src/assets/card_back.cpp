@@ -1,5 +1,6 @@
 #include "window_pictures.h"
 
+#include "picture_cache.h"
 #include "picture_canvas.h"
 #include "resource_catalogue.h"
 #include "vector_art.h"
@@ -51,9 +52,7 @@ void paintMedallion(QPainter& painter, const QRectF& card)
     paintVectorArt(painter, u"twindle", {oval.center() - QPointF(17, 17), 34});
 }
 
-} // namespace
-
-QPixmap cardBackPicture(qreal devicePixelRatio)
+QPixmap paintCardBack(int, qreal devicePixelRatio)
 {
     return paintPicture(kCardSize, devicePixelRatio, [](QPainter& painter) {
         const QRectF card(QPointF(0, 0), QSizeF(kCardSize));
@@ -66,6 +65,15 @@ QPixmap cardBackPicture(qreal devicePixelRatio)
         painter.drawRoundedRect(field.adjusted(3, 3, -3, -3), 4, 4);
         paintMedallion(painter, card);
     });
+}
+
+} // namespace
+
+QPixmap cardBackPicture(qreal devicePixelRatio)
+{
+    if (!isUsableDevicePixelRatio(devicePixelRatio))
+        return {};
+    return cachedPicture(kCardBackKey, devicePixelRatio, paintCardBack);
 }
 
 } // namespace twindle

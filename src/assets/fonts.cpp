@@ -3,52 +3,63 @@
 #include <QFontDatabase>
 #include <QResource>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace twindle {
 
 namespace {
 
-const QString kSans = QStringLiteral("Liberation Sans");
-const QString kSerif = QStringLiteral("Liberation Serif");
-const QString kMono = QStringLiteral("Liberation Mono");
+enum class Face { Sans, SansItalic, Serif, Mono };
+
+constexpr std::array kFaceFiles{"LiberationSans-Regular.ttf", "LiberationSans-Italic.ttf",
+                                "LiberationSerif-Regular.ttf", "LiberationMono-Regular.ttf"};
 
 constexpr qreal kPixelsPerPoint = 96.0 / 72.0;
 
-QFont faceAt(const QString& family, qreal points)
+// The faces are stored uncompressed in the program, so the font database reads them where they
+// lie instead of copying them, and a face no window asks for costs nothing.
+void ensureRegistered(Face face)
 {
+    static std::array<bool, kFaceFiles.size()> registered{};
+    const auto index = std::size_t(face);
+    if (std::exchange(registered[index], true))
+        return;
+    const QResource resource(QStringLiteral(":/fonts/") + QLatin1String(kFaceFiles[index]));
+    const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
+        ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
+        : resource.uncompressedData();
+    QFontDatabase::addApplicationFontFromData(data);
+}
+
+QFont faceAt(Face face, const QString& family, qreal points)
+{
+    ensureRegistered(face);
     QFont font(family);
     font.setPixelSize(int(std::lround(points * kPixelsPerPoint)));
-    font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
 } // namespace
 
-void registerBuiltInFonts()
-{
-    for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Italic.ttf",
-                             "LiberationSerif-Regular.ttf", "LiberationMono-Regular.ttf"}) {
-        const QResource resource(QStringLiteral(":/fonts/") + QLatin1String(file));
-        QFontDatabase::addApplicationFontFromData(resource.uncompressedData());
-    }
-}
-
 QFont arialFont(qreal points, bool italic)
 {
-    QFont font = faceAt(kSans, points);
-    font.setItalic(italic);
+    if (!italic)
+        return faceAt(Face::Sans, QStringLiteral("Liberation Sans"), points);
+    QFont font = faceAt(Face::SansItalic, QStringLiteral("Liberation Sans"), points);
+    font.setItalic(true);
     return font;
 }
 
 QFont timesNewRomanFont(qreal points)
 {
-    return faceAt(kSerif, points);
+    return faceAt(Face::Serif, QStringLiteral("Liberation Serif"), points);
 }
 
 QFont courierNewFont(qreal points)
 {
-    return faceAt(kMono, points);
+    return faceAt(Face::Mono, QStringLiteral("Liberation Mono"), points);
 }
 
 } // namespace twindle

@@ -5,6 +5,7 @@ target_sources(twindle_assets PRIVATE
     card_back.cpp
     card_faces.cpp
     card_painter.cpp
+    picture_cache.cpp
     picture_canvas.cpp
     resource_pictures.cpp
     sample_pictures.cpp

@@ -1,5 +1,4 @@
 #include "assets/fonts.h"
-#include "assets/window_pictures.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -10,11 +9,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("twindle"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setWindowIcon(twindle::programIcon());
 
     // The same look on every desktop: one style, and the program's own fonts.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    twindle::registerBuiltInFonts();
     QApplication::setFont(twindle::arialFont(9));
 
     twindle::MainWindow window;

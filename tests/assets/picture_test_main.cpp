@@ -1,7 +1,5 @@
 // The picture tests draw with Qt, which needs an application object first; they run headless.
 
-#include "assets/fonts.h"
-
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -11,7 +9,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    twindle::registerBuiltInFonts();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -22,7 +22,6 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    twindle::registerBuiltInFonts();
     QApplication::setFont(twindle::arialFont(9));
 
     SilentDevice silent;

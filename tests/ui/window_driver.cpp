@@ -39,8 +39,9 @@ void whenModalOpens(std::function<void(QWidget& modal)> action)
         closeEveryModal();
     });
     QObject::connect(poll, &QTimer::timeout, [poll, fallback, action = std::move(action)] {
+        // Act once the window has opened and taken the keyboard focus, as a player would.
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        if (!modal || !modal->isActiveWindow())
             return;
         poll->stop();
         poll->deleteLater();

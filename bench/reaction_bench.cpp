@@ -1,0 +1,142 @@
+// From a click on a card to the repaint that shows its face, through the real main window on
+// the offscreen platform: every picture's first turn (nothing drawn or cached yet) and many
+// later turns, for picture and letter cards. Prints percentiles in milliseconds.
+//
+// It also counts the Qt timers that run while no game is pending.
+#include "assets/fonts.h"
+#include "assets/play_sounds.h"
+#include "toolkit/sound_device.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <vector>
+
+namespace {
+
+using twindle::GameTimer;
+using twindle::Integer;
+using twindle::MainWindow;
+
+class SilentDevice : public twindle::SoundDevice {
+public:
+    bool sndPlaySound(std::span<const std::byte>, int) override { return true; }
+};
+
+// The board's grid for 18 cards, in pixels.
+QPoint centreOfSlot(int slot)
+{
+    static const int lefts[] = {7, 93, 179, 265, 351, 437};
+    static const int tops[] = {9, 123, 237};
+    return {lefts[slot % 6] + 40, tops[slot / 6] + 55};
+}
+
+// Clicks a card and repaints the board at once, as the event loop would next; returns the time.
+double clickAndRepaint(MainWindow& window, int slot)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(&window.board(), Qt::LeftButton, Qt::NoModifier, centreOfSlot(slot));
+    window.board().repaint();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Turns every card of the board, pair by pair, letting each try resolve.
+void turnEveryCard(MainWindow& window, std::vector<double>& times, std::vector<double>* firstTurns,
+                   std::set<std::string>& seenFaces)
+{
+    for (int slot = 0; slot < 18; slot += 2) {
+        for (const int card : {slot, slot + 1}) {
+            const std::string tag = window.game().form().card[card].Tag;
+            const double milliseconds = clickAndRepaint(window, card);
+            times.push_back(milliseconds);
+            if (firstTurns && seenFaces.insert(tag).second)
+                firstTurns->push_back(milliseconds);
+        }
+        window.timers().elapse(GameTimer::PairMatch);
+        window.timers().elapse(GameTimer::PairNoMatch);
+    }
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t index = std::min(values.size() - 1, std::size_t(fraction * double(values.size())));
+    return values[index];
+}
+
+void report(const char* what, const std::vector<double>& times)
+{
+    std::printf("reaction_%s_count=%zu\nreaction_%s_p50_ms=%.3f\nreaction_%s_p99_ms=%.3f\n"
+                "reaction_%s_max_ms=%.3f\n",
+                what, times.size(), what, percentile(times, 0.5), what, percentile(times, 0.99),
+                what, *std::max_element(times.begin(), times.end()));
+}
+
+int runningQtTimers(QObject* object)
+{
+    int count = int(QAbstractEventDispatcher::instance()->registeredTimers(object).size());
+    for (QObject* child : object->children())
+        count += runningQtTimers(child);
+    return count;
+}
+
+int runningQtTimersEverywhere()
+{
+    int count = runningQtTimers(qApp);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += runningQtTimers(window);
+    return count;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(twindle::arialFont(9));
+    SilentDevice silent;
+    twindle::setSoundDevice(&silent);
+
+    MainWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    QApplication::processEvents();
+    std::printf("idle_qt_timers_before_a_game=%d\n", runningQtTimersEverywhere());
+
+    constexpr int kDeals = 200;
+    std::vector<double> pictures;
+    std::vector<double> firstTurns;
+    std::set<std::string> seenFaces;
+    for (int deal = 0; deal < kDeals; ++deal) {
+        window.game().globals().CardType = twindle::kPictureCards;
+        window.CardPosition(18);
+        turnEveryCard(window, pictures, &firstTurns, seenFaces);
+    }
+    std::vector<double> letters;
+    for (int deal = 0; deal < kDeals; ++deal) {
+        window.game().globals().CardType = Integer(1 + deal % 2);
+        window.CardPosition(18);
+        std::set<std::string> ignored;
+        turnEveryCard(window, letters, nullptr, ignored);
+    }
+
+    report("picture", pictures);
+    report("letter", letters);
+    std::printf("reaction_first_turn_pictures=%zu\n", firstTurns.size());
+    report("first_turn", firstTurns);
+    std::printf("idle_qt_timers_after_games=%d\n", runningQtTimersEverywhere());
+    twindle::setSoundDevice(nullptr);
+    return 0;
+}

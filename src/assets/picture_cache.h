@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace twindle {
+
+// Keys of the pictures the board draws again and again: the card fronts by their id (101 to
+// 143), and these.
+constexpr int kLetterBackKey = 0;
+constexpr int kCardBackKey = -1;
+
+// The picture of this key at this device pixel ratio, painted by `paint` the first time and
+// kept: a card turned again, its twin, or a face-down card costs a look-up. GUI thread only;
+// the ratio must be usable (a NaN would match any key).
+QPixmap cachedPicture(int key, qreal devicePixelRatio, QPixmap (*paint)(int key, qreal ratio));
+
+} // namespace twindle
