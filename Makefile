@@ -16,7 +16,7 @@ build: deps
 	$(CMAKE) --build --preset default
 
 run: build
-	./build/default/twindle
+	./build/default/bin/twindle
 
 test: build
 	$(CTEST) --preset default

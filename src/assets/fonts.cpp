@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QResource>
 
+#include <fontconfig/fontconfig.h>
+
 #include <array>
 #include <cmath>
 #include <utility>
@@ -42,6 +44,15 @@ QFont faceAt(Face face, const QString& family, qreal points)
 }
 
 } // namespace
+
+void useOnlyBuiltInFonts()
+{
+    // An empty configuration, made current before anything asks for one, is what the font
+    // database then works with: the faces added to it are the program's own.
+    FcConfig* configuration = FcConfigCreate();
+    FcConfigSetCurrent(configuration);
+    FcConfigDestroy(configuration);
+}
 
 QFont arialFont(qreal points, bool italic)
 {

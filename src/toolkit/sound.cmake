@@ -1,14 +1,34 @@
 # The WAVE image parser: plain C++ without Qt, so that a fuzzer can drive it on its own.
 add_library(twindle_wave STATIC wave_image.cpp)
 target_include_directories(twindle_wave PUBLIC ${TWINDLE_SOURCE_ROOT})
+set_target_properties(twindle_wave PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
-# The sound device over Qt Multimedia, with the timing and flags of the sound call.
+# The sound call: its timing and flags, and the way to the audio output. Qt Multimedia is not
+# linked here, so that the program starts without loading the sound system.
 add_library(twindle_toolkit STATIC
-    audio_player.cpp
-    audio_thread.cpp
-    qt_sound_device.cpp
-    qt_sound_output.cpp
+    audio_module.cpp
+    deferred_sound_output.cpp
+    system_sound_device.cpp
     timed_sound_device.cpp
 )
 target_include_directories(twindle_toolkit PUBLIC ${TWINDLE_SOURCE_ROOT})
-target_link_libraries(twindle_toolkit PUBLIC twindle_wave Qt6::Core Qt6::Multimedia)
+target_link_libraries(twindle_toolkit PUBLIC twindle_wave Qt6::Core)
+
+# The audio output over Qt Multimedia, and the module that carries it, loaded at the first sound
+# from lib/twindle beside the program's bin directory.
+add_library(twindle_audio_output STATIC
+    audio_player.cpp
+    audio_thread.cpp
+    qt_sound_output.cpp
+)
+target_include_directories(twindle_audio_output PUBLIC ${TWINDLE_SOURCE_ROOT})
+target_link_libraries(twindle_audio_output PUBLIC twindle_wave Qt6::Core Qt6::Multimedia)
+set_target_properties(twindle_audio_output PROPERTIES POSITION_INDEPENDENT_CODE ON)
+
+add_library(twindle_audio MODULE audio_module_entry.cpp)
+target_link_libraries(twindle_audio PRIVATE twindle_audio_output)
+set_target_properties(twindle_audio PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib/twindle)
+# The program finds the module only if it was built too.
+add_dependencies(twindle_toolkit twindle_audio)

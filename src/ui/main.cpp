@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("twindle"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));

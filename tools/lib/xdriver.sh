@@ -79,3 +79,48 @@ card_print() {
     card_corner "$count" "$slot"
     convert "$image" -crop "81x110+${CARD_X}+${CARD_Y}" +repage rgb:- | md5sum | cut -c1-16
 }
+
+# Plays the dealt game of COUNT cards to its last pair as a player with a perfect memory: each
+# card is turned once to learn its face, and every pair is found at the first chance.
+play_to_the_end() {
+    local count=$1 first twin candidate
+    local -A face=()
+    local remaining
+    remaining=$(seq 0 $((count - 1)))
+    _turn() {
+        click_card "$count" "$1"
+        sleep 0.15
+        grab_board /tmp/twindle-turn-$$.png
+        face[$1]=$(card_print /tmp/twindle-turn-$$.png "$count" "$1")
+    }
+    _twin_of() {
+        local card=$1 other
+        for other in $remaining; do
+            if [ "$other" != "$card" ] && [ "${face[$other]:-}" = "${face[$card]}" ]; then
+                echo "$other"
+                return
+            fi
+        done
+    }
+    while [ -n "$remaining" ]; do
+        first=$(echo "$remaining" | head -1)
+        _turn "$first"
+        twin=$(_twin_of "$first")
+        if [ -z "$twin" ]; then
+            for candidate in $remaining; do
+                if [ "$candidate" != "$first" ] && [ -z "${face[$candidate]:-}" ]; then
+                    twin=$candidate
+                    break
+                fi
+            done
+        fi
+        _turn "$twin"
+        if [ "${face[$twin]}" = "${face[$first]}" ]; then
+            remaining=$(echo "$remaining" | tr ' ' '\n' | grep -v -x -e "$first" -e "$twin" || true)
+            sleep 1.4   # the pair leaves the board (with no sound device, at once after its pause)
+        else
+            sleep 1.1   # the pair turns back
+        fi
+    done
+    rm -f /tmp/twindle-turn-$$.png
+}
