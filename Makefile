@@ -4,7 +4,7 @@
 CMAKE ?= cmake
 CTEST ?= ctest
 
-.PHONY: all deps build run test build-asan test-asan clean
+.PHONY: all deps build run test build-asan test-asan bench clean
 
 all: build
 
@@ -27,6 +27,10 @@ build-asan: deps
 
 test-asan: build-asan
 	$(CTEST) --preset asan
+
+# Every speed and memory figure with its target, measured against a bare Qt window.
+bench: build
+	bench/run-benchmarks build/default
 
 clean:
 	rm -rf build
