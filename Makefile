@@ -30,3 +30,9 @@ test-asan: build-asan
 
 clean:
 	rm -rf build
+
+# The Debian package: build/default/twindle_<version>_<arch>.deb.
+.PHONY: package
+
+package: build
+	$(CMAKE) --build --preset default --target package
