@@ -36,3 +36,9 @@ clean:
 
 package: build
 	$(CMAKE) --build --preset default --target package
+
+# Builds the package and checks its fields, its files and the unpacked program.
+.PHONY: check-package
+
+check-package:
+	scripts/check-package
