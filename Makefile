@@ -4,7 +4,7 @@
 CMAKE ?= cmake
 CTEST ?= ctest
 
-.PHONY: all deps build run test build-asan test-asan bench clean
+.PHONY: all deps build run test build-asan test-asan bench package check-package clean
 
 all: build
 
@@ -31,6 +31,14 @@ test-asan: build-asan
 # Every speed and memory figure with its target, measured against a bare Qt window.
 bench: build
 	bench/run-benchmarks build/default
+
+# The Debian package: build/default/twindle_<version>_<arch>.deb.
+package: build
+	$(CMAKE) --build --preset default --target package
+
+# Builds the package and checks its fields, its files and the unpacked program.
+check-package:
+	scripts/check-package
 
 clean:
 	rm -rf build

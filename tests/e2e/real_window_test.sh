@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Plays the opening of a game in the real window, on a private X display with a window manager:
+# the window keeps its size, Alt+S and Space deal eight cards face down on the kaki board, two
+# clicked cards show their faces, and Alt+F4 closes the program with exit status 0.
+# Usage: tests/e2e/real_window_test.sh path/to/twindle
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+binary=$(realpath "${1:?usage: real_window_test.sh path/to/twindle}")
+
+if [ -z "${TWINDLE_XVFB:-}" ]; then
+    # The outer time limit makes sure a stuck X server or program never hangs the caller.
+    exec timeout -k 5 75 env TWINDLE_XVFB=1 \
+        xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$binary"
+fi
+
+source "$top/tools/lib/xdriver.sh"
+source "$top/tests/e2e/board_checks.sh"
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+game=''
+WM_PID=''
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Says what went wrong and what the test saw, keeps the last screenshot, and stops.
+fail() {
+    echo "FAIL: $*"
+    [ -n "${SAW:-}" ] && echo "saw: $SAW"
+    if [ -f "$work/screen.png" ]; then
+        echo "the screen at the last look: $work/screen.png"
+    else
+        import -window root "$work/screen.png" 2>/dev/null && echo "the screen now: $work/screen.png"
+    fi
+    echo "--- the program's output:"
+    cat "$work/twindle.log" 2>/dev/null || true
+    echo "--- the window manager's output:"
+    cat "$work/openbox.log" 2>/dev/null || true
+    exit 1
+}
+pass() { echo "ok: $*"; }
+
+start_window_manager "$work/openbox.log" || fail "openbox did not start"
+QT_QPA_PLATFORM=xcb "$binary" >"$work/twindle.log" 2>&1 &
+game=$!
+wait_for_main_window "$game" || fail "no 527-pixel-wide window titled Twindle appeared"
+pass "the window appeared: ${WINDOW_WIDTH}x${WINDOW_HEIGHT} at ${WINDOW_LEFT},${WINDOW_TOP}"
+
+# --- The window keeps its size -----------------------------------------------------------------
+SAW=$(xprop -id "$WINDOW" WM_NORMAL_HINTS | tr '\n\t' '  ')
+min=$(sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p' <<<"$SAW")
+max=$(sed -n 's/.*maximum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p' <<<"$SAW")
+size="${WINDOW_WIDTH}x${WINDOW_HEIGHT}"
+[ -n "$min" ] && [ "$min" = "$max" ] && [ "$min" = "$size" ] \
+    || fail "WM_NORMAL_HINTS should fix the size at $size (minimum '$min', maximum '$max')"
+pass "WM_NORMAL_HINTS fix the size: minimum = maximum = $size"
+
+SAW=$(xprop -id "$WINDOW" _NET_WM_ALLOWED_ACTIONS)
+grep -q _NET_WM_ACTION_CLOSE <<<"$SAW" || fail "the window manager lists no actions for the window"
+grep -qE '_NET_WM_ACTION_(RESIZE|MAXIMIZE_HORZ|MAXIMIZE_VERT)' <<<"$SAW" \
+    && fail "the window manager offers to resize or maximise the window"
+pass "the window manager offers neither resizing nor maximising"
+
+# Asks the window manager to maximise the window and then to keep it above the others; the
+# window manager answers requests in order, so once it is above, the first has been answered.
+wmctrl -i -r "$WINDOW" -b add,maximized_vert,maximized_horz
+xdotool windowsize "$WINDOW" 800 600
+wmctrl -i -r "$WINDOW" -b add,above
+for _ in $(seq 100); do
+    xprop -id "$WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && break
+    sleep 0.05
+done
+SAW="$(xprop -id "$WINDOW" _NET_WM_STATE); $(xwininfo -id "$WINDOW" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+grep -q _NET_WM_STATE_ABOVE <<<"$SAW" || fail "the window manager did not answer"
+grep -q MAXIMIZED <<<"$SAW" && fail "the window was maximised"
+measure_board
+[ "${WINDOW_WIDTH}x${WINDOW_HEIGHT}" = "$size" ] || fail "the window changed size"
+wmctrl -i -r "$WINDOW" -b remove,above
+pass "asked to maximise and to grow, the window kept its size"
+
+# --- Alt+S, then Space on the focused "8" deals eight cards ------------------------------------
+activate_window "$WINDOW" || fail "the main window did not take the focus"
+xdotool key alt+s
+dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S opened no new game dialog"
+activate_window "$dialog" || fail "the new game dialog did not take the focus"
+xdotool key space
+dealt=no
+for _ in $(seq 10); do
+    grab_board "$work/screen.png"
+    if check_dealt_board "$work/screen.png" 8; then
+        dealt=yes
+        break
+    fi
+    sleep 0.2
+done
+[ $dealt = yes ] || fail "the board does not show eight card backs on kaki"
+pass "eight card backs stand at the eight places, kaki between them: $SAW"
+back=$(card_print "$work/screen.png" 8 0)
+
+# --- Two clicked cards show their faces --------------------------------------------------------
+# An unmatched pair stays face up for a second, a matched pair for longer: looks come faster.
+first=0 second=5
+click_card 8 "$first"
+face_up=no
+for _ in $(seq 20); do
+    grab_board "$work/screen.png"
+    if [ "$(card_print "$work/screen.png" 8 "$first")" != "$back" ]; then
+        face_up=yes
+        break
+    fi
+done
+SAW="card $first: $(card_summary "$work/screen.png" 8 "$first")"
+[ $face_up = yes ] || fail "a click on card $first did not turn it over"
+click_card 8 "$second"
+face_up=no
+for _ in $(seq 20); do
+    grab_board "$work/screen.png"
+    if [ "$(card_print "$work/screen.png" 8 "$second")" != "$back" ]; then
+        face_up=yes
+        break
+    fi
+done
+SAW="card $first: $(card_summary "$work/screen.png" 8 "$first"); card $second: $(card_summary "$work/screen.png" 8 "$second")"
+[ $face_up = yes ] || fail "a click on card $second did not turn it over"
+[ "$(card_print "$work/screen.png" 8 "$first")" != "$back" ] || fail "card $first turned back too soon"
+card_is_face "$work/screen.png" 8 "$first" && card_is_face "$work/screen.png" 8 "$second" \
+    || fail "the turned cards do not show faces"
+pass "cards $first and $second show their faces: $SAW"
+
+# Then the pair either turns back or leaves the board.
+resolved=no
+for _ in $(seq 30); do
+    sleep 0.1
+    grab_board "$work/screen.png"
+    outcome_first=$(card_outcome "$work/screen.png" 8 "$first" "$back")
+    outcome_second=$(card_outcome "$work/screen.png" 8 "$second" "$back")
+    if [ "$outcome_first" = "$outcome_second" ] && [ "$outcome_first" != face ]; then
+        resolved=yes
+        break
+    fi
+done
+SAW="card $first: $outcome_first, card $second: $outcome_second"
+[ $resolved = yes ] || fail "the pair neither turned back nor left the board"
+pass "then the pair $( [ "$outcome_first" = back ] && echo "turned back" || echo "left the board")"
+
+SAW=""
+# --- Alt+F4 closes the window through the window manager; the program ends with status 0 --------
+activate_window "$WINDOW" || fail "the main window did not take the focus"
+xdotool key alt+F4
+wait_for_exit "$game" 5 || fail "the program was still running 5 s after Alt+F4"
+game=''
+[ "$EXIT_STATUS" -eq 0 ] || fail "the program ended with status $EXIT_STATUS"
+pass "Alt+F4 closed the window and the program ended with status 0"
+rm -rf "$work"
+echo "real_window_test: passed"
