@@ -39,8 +39,10 @@ void whenModalOpens(std::function<void(QWidget& modal)> action)
         closeEveryModal();
     });
     QObject::connect(poll, &QTimer::timeout, [poll, fallback, action = std::move(action)] {
+        // A modal window counts as open once it is the active window, with its focus in place:
+        // until the window system has activated it, keys and focus still go elsewhere.
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        if (!modal || !modal->isActiveWindow())
             return;
         poll->stop();
         poll->deleteLater();
