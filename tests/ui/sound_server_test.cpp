@@ -45,7 +45,7 @@ constexpr auto kTolerance = 100ms;
 // When the player clicks, counted from the moment the pair's timer fires.
 constexpr auto kClickDuringSound = 200ms;
 // The deal draws one of four values for the game's sound, two of which name LOON: in this many
-// deals each sound comes up but for a chance of about one in ten million.
+// deals each sound comes up but for a chance below one in ten million.
 constexpr int kMostDeals = 60;
 
 struct PairSound {
@@ -66,8 +66,8 @@ PairSound soundOfGame(Integer matchSound)
 // What happened when a pair's timer fired with a click posted from another thread meanwhile.
 struct FoundPair {
     Clock::duration handlerTook{};
-    Clock::duration clickPostedAfter{};           // from the handler's start
-    std::optional<Clock::duration> clickHandledAfter;  // from the handler's end
+    Clock::duration clickPostedAfter{};  // counted from the handler's start
+    std::optional<Clock::duration> clickHandledAfter;  // counted from the handler's end
 };
 
 // A press and a release at `point`, posted to the board from another thread at `when`.
