@@ -4,7 +4,8 @@
 CMAKE ?= cmake
 CTEST ?= ctest
 
-.PHONY: all deps build run test build-asan test-asan bench package check-package clean
+.PHONY: all deps build run test build-asan test-asan clean
+.PHONY: bench package check-package check-hardening test-sound-server fuzz soak
 
 all: build
 
@@ -39,6 +40,33 @@ package: build
 # Builds the package and checks its fields, its files and the unpacked program.
 check-package:
 	scripts/check-package
+
+# The hardened build read back from its binaries: the program, and a probe that shows
+# _FORTIFY_SOURCE at work (the program makes no call it can check).
+check-hardening: build
+	scripts/check-hardening --if-fortifiable build/default/bin/twindle
+	scripts/check-hardening build/default/bin/fortify_probe
+
+# A found pair's sound through a private PulseAudio server, then the silent path without one.
+test-sound-server: build
+	TWINDLE_EXPECT_AUDIO=1 QT_QPA_PLATFORM=offscreen \
+		scripts/with-pulseaudio ./build/default/bin/sound_server_test
+	TWINDLE_EXPECT_AUDIO=0 QT_QPA_PLATFORM=offscreen PULSE_SERVER=unix:/nonexistent/twindle \
+		./build/default/bin/sound_server_test
+
+# Each fuzzer for FUZZ_SECONDS from its seeds (clang, ASan + UBSan).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	scripts/run-fuzzers $(FUZZ_SECONDS)
+
+# The full soak, 300 games through the windows, in the normal build and under ASan + UBSan.
+SOAK_GAMES ?= 300
+soak: build build-asan
+	TWINDLE_SOAK_GAMES=$(SOAK_GAMES) QT_QPA_PLATFORM=offscreen ./build/default/bin/soak_test
+	TWINDLE_SOAK_GAMES=$(SOAK_GAMES) QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		./build/asan/bin/soak_test
 
 clean:
 	rm -rf build

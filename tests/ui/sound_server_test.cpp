@@ -1,0 +1,212 @@
+// A found pair's sound through the real sound system, in the real main window: the pair timer's
+// handler plays the sound the game picked through Qt Multimedia and returns only when it has
+// played to its end, and a click the player makes meanwhile is handled after the handler, as the
+// first card of the next try. Where no audio output is reachable the sound is silence and the
+// handler returns at once.
+//
+// The test adapts to what it finds; TWINDLE_EXPECT_AUDIO=1 (or 0) makes it insist on an audio
+// output (or on none), so that CI can run it once with a private sound server
+// (scripts/with-pulseaudio) and once without, and know which path each run took.
+
+#include "window_driver.h"
+
+#include "assets/fonts.h"
+#include "assets/play_sounds.h"
+#include "assets/resource_catalogue.h"
+#include "ui/board_view.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QFile>
+#include <QMediaDevices>
+#include <QMouseEvent>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+
+namespace twindle {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+// How late the handler may return after the sound's end, and how soon a silent one returns.
+constexpr auto kTolerance = 100ms;
+// When the player clicks, counted from the moment the pair's timer fires.
+constexpr auto kClickDuringSound = 200ms;
+// The deal draws one of four values for the game's sound, two of which name LOON: in this many
+// deals each sound comes up but for a chance below one in ten million.
+constexpr int kMostDeals = 60;
+
+struct PairSound {
+    const char* name;
+    std::chrono::milliseconds length;  // its samples at 11025 bytes a second
+};
+
+// The game's MatchSound, drawn at the deal, names the sound of every pair of the game.
+PairSound soundOfGame(Integer matchSound)
+{
+    switch (matchSound) {
+    case 3: return {"PARTY", 636ms};
+    case 4: return {"BIMBLO", 530ms};
+    default: return {"LOON", 873ms};
+    }
+}
+
+// What happened when a pair's timer fired with a click posted from another thread meanwhile.
+struct FoundPair {
+    Clock::duration handlerTook{};
+    Clock::duration clickPostedAfter{};  // counted from the handler's start
+    std::optional<Clock::duration> clickHandledAfter;  // counted from the handler's end
+};
+
+// A press and a release at `point`, posted to the board from another thread at `when`.
+std::thread postClickAt(BoardView& board, QPoint point, Clock::time_point when,
+                        Clock::time_point& postedAt)
+{
+    // The events are made here, on the GUI thread; the other thread only posts them.
+    auto press = std::make_unique<QMouseEvent>(QEvent::MouseButtonPress, point, board.mapToGlobal(point),
+                                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    auto release = std::make_unique<QMouseEvent>(QEvent::MouseButtonRelease, point,
+                                                 board.mapToGlobal(point), Qt::LeftButton,
+                                                 Qt::NoButton, Qt::NoModifier);
+    return std::thread([&board, when, &postedAt, press = press.release(), release = release.release()] {
+        std::this_thread::sleep_until(when);
+        postedAt = Clock::now();
+        QCoreApplication::postEvent(&board, press);
+        QCoreApplication::postEvent(&board, release);
+    });
+}
+
+// Lets the pair's timer fire while a click on `nextCard` is posted kClickDuringSound later.
+FoundPair firePairTimerWithAClickMeanwhile(MainWindow& window, QPoint nextCard)
+{
+    std::optional<Clock::time_point> clickHandledAt;
+    const QMetaObject::Connection recorder = QObject::connect(
+        &window.board(), &BoardView::pictureCardClicked, [&] { clickHandledAt = Clock::now(); });
+
+    Clock::time_point postedAt{};
+    const Clock::time_point start = Clock::now();
+    std::thread player = postClickAt(window.board(), nextCard, start + kClickDuringSound, postedAt);
+    window.timers().elapse(GameTimer::PairMatch);
+    const Clock::time_point end = Clock::now();
+    player.join();
+    QCoreApplication::processEvents();
+    QObject::disconnect(recorder);
+
+    FoundPair found{end - start, postedAt - start, std::nullopt};
+    if (clickHandledAt)
+        found.clickHandledAfter = *clickHandledAt - end;
+    return found;
+}
+
+bool audioOutputReachable()
+{
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+class PairSoundThroughTheSoundSystem : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_audible = audioOutputReachable();
+        std::cout << (m_audible ? "an audio output is reachable: the sound plays\n"
+                                : "no audio output is reachable: the sound is silence\n");
+        const QByteArray expected = qgetenv("TWINDLE_EXPECT_AUDIO");
+        if (expected == "1") {
+            ASSERT_TRUE(m_audible) << "TWINDLE_EXPECT_AUDIO=1, but no audio output is reachable";
+        }
+        if (expected == "0") {
+            ASSERT_FALSE(m_audible) << "TWINDLE_EXPECT_AUDIO=0, but an audio output is reachable";
+        }
+    }
+
+    bool m_audible = false;
+};
+
+// Deals until each of the three sounds has come up, and finds one pair with each: during its
+// sound the player clicks the first card of another pair.
+TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLengthAndAClickMeanwhileWaits)
+{
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(window.game().globals().PairSound) << "the pair sound is on from the start";
+    const auto& grid = test::gridFor(8);
+
+    std::set<std::string> played;
+    for (int deal = 0; deal < kMostDeals && played.size() < 3; ++deal) {
+        test::dealThroughDialog(window, kPictureCards, 8,
+                                deal == 0 ? test::Answer::NoQuestion : test::Answer::Yes);
+        const PairSound sound = soundOfGame(window.game().form().MatchSound);
+        if (!played.insert(sound.name).second)
+            continue;
+        SCOPED_TRACE(sound.name);
+
+        const auto pairs = test::pairsOnBoard(window);
+        ASSERT_EQ(pairs.size(), 4u);
+        test::clickBoard(window, grid.centreOf(pairs[0].first));
+        test::clickBoard(window, grid.centreOf(pairs[0].second));
+        ASSERT_TRUE(window.timers().isRunning(GameTimer::PairMatch));
+
+        const int nextCard = pairs[1].first;
+        const FoundPair found = firePairTimerWithAClickMeanwhile(window, grid.centreOf(nextCard));
+        std::cout << sound.name << ": the handler took " << Milliseconds(found.handlerTook).count()
+                  << " ms for " << sound.length.count() << " ms of sound; the click posted at "
+                  << Milliseconds(found.clickPostedAfter).count() << " ms was handled "
+                  << (found.clickHandledAfter ? Milliseconds(*found.clickHandledAfter).count() : -1)
+                  << " ms after the handler returned\n";
+
+        EXPECT_EQ(SoundBuffer(), LoadResData(QString::fromLatin1(sound.name), u"WAVE"))
+            << "the game's own sound was the one played";
+        if (m_audible) {
+            EXPECT_GE(found.handlerTook, sound.length);
+            EXPECT_LT(found.handlerTook, sound.length + kTolerance);
+            EXPECT_LT(found.clickPostedAfter, found.handlerTook) << "the click came during the sound";
+        } else {
+            EXPECT_LT(found.handlerTook, kTolerance) << "a silent handler returns at once";
+        }
+        ASSERT_TRUE(found.clickHandledAfter.has_value()) << "the click was handled";
+        EXPECT_GE(*found.clickHandledAfter, Clock::duration::zero())
+            << "the click was handled after the handler returned, not inside it";
+        EXPECT_EQ(window.game().globals().FirstCard, nextCard)
+            << "the click turned the first card of the next try";
+        EXPECT_FALSE(window.game().form().card[std::size_t(pairs[0].first)].Visible)
+            << "the found pair has left the board";
+    }
+    EXPECT_EQ(played.size(), 3u) << "every sound came up within " << kMostDeals << " deals";
+}
+
+} // namespace
+} // namespace twindle
+
+int main(int argc, char* argv[])
+{
+    testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // The test uses a sound server when one is running, and never starts one of its own
+    // (PulseAudio would spawn one for a user who has none running).
+    const QTemporaryDir configDir;
+    if (!qEnvironmentVariableIsSet("PULSE_CLIENTCONFIG")) {
+        const QString config = configDir.filePath(QStringLiteral("client.conf"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("autospawn = no\n");
+        qputenv("PULSE_CLIENTCONFIG", config.toLocal8Bit());
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(twindle::arialFont(9));
+    return RUN_ALL_TESTS();
+}
