@@ -4,6 +4,7 @@
 //
 // It also counts the Qt timers that run while no game is pending.
 #include "assets/fonts.h"
+#include "ui/application_setup.h"
 #include "assets/play_sounds.h"
 #include "toolkit/sound_device.h"
 #include "ui/board_view.h"
@@ -12,7 +13,6 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <algorithm>
@@ -102,9 +102,9 @@ int runningQtTimersEverywhere()
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(twindle::arialFont(9));
+    twindle::setUpApplication();
     SilentDevice silent;
     twindle::setSoundDevice(&silent);
 

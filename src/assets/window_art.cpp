@@ -1,20 +1,22 @@
 #include "window_art.h"
 
 #include "picture_canvas.h"
+#include "vector_art.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace twindle {
 
 QPixmap paintArtPicture(QStringView art, QSize logicalSize, qreal devicePixelRatio)
 {
-    // Window pictures are drawn once each, so a renderer of their own costs nothing worth keeping.
-    QSvgRenderer svg(QStringLiteral(":/art/%1.svg").arg(art));
-    if (!svg.isValid())
+    const QSizeF own = vectorArtSize(art);
+    if (own.isEmpty())
         return {};
-    return paintPicture(logicalSize, devicePixelRatio, [&svg, logicalSize](QPainter& painter) {
-        svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    return paintPicture(logicalSize, devicePixelRatio, [art, logicalSize, own](QPainter& painter) {
+        // The drawing keeps its proportions at the picture's width; stretch it to its height.
+        const qreal width = logicalSize.width();
+        painter.scale(1.0, logicalSize.height() / (width * own.height() / own.width()));
+        paintVectorArt(painter, art, {QPointF(0, 0), width});
     });
 }
 

@@ -32,9 +32,11 @@ public:
         return found->second;
     }
 
+    // The sizes a window manager is offered for the title bar and the task switcher; the
+    // desktop's launchers take the installed icons of every size instead.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+        return {QSize(16, 16), QSize(32, 32)};
     }
 
     QIconEngine* clone() const override { return new ArtIconEngine(m_art); }

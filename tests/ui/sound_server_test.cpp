@@ -11,6 +11,7 @@
 #include "window_driver.h"
 
 #include "assets/fonts.h"
+#include "ui/application_setup.h"
 #include "assets/play_sounds.h"
 #include "assets/resource_catalogue.h"
 #include "ui/board_view.h"
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QMouseEvent>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -205,8 +205,8 @@ int main(int argc, char* argv[])
         qputenv("PULSE_CLIENTCONFIG", config.toLocal8Bit());
     }
 
+    twindle::useOnlyBuiltInFonts();
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(twindle::arialFont(9));
+    twindle::setUpApplication();
     return RUN_ALL_TESTS();
 }

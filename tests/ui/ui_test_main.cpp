@@ -1,9 +1,9 @@
 #include "assets/fonts.h"
+#include "ui/application_setup.h"
 #include "assets/play_sounds.h"
 #include "toolkit/sound_device.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@ public:
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(twindle::arialFont(9));
+    twindle::setUpApplication();
 
     SilentDevice silent;
     twindle::setSoundDevice(&silent);

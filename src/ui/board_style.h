@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace twindle {
+
+// The program's look on every desktop: Fusion, without the pictures of controls the windows
+// never show (the menu bar's overflow button: the window is fixed and its three items fit),
+// which would otherwise be decoded while the window opens.
+class BoardStyle final : public QProxyStyle {
+public:
+    BoardStyle();
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+} // namespace twindle
