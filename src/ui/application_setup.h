@@ -4,7 +4,7 @@ namespace twindle {
 
 // What every run of the windows shares, the game's and the tests': the program's name and
 // version as the desktop sees them, one look on every desktop (the style and the program's own
-// fonts), and a small cache for the style's pictures. Call after the application object is made,
+// fonts), and no cache of the style's pictures. Call after the application object is made,
 // and call useOnlyBuiltInFonts() (assets/fonts.h) before it.
 void setUpApplication();
 
