@@ -1,10 +1,12 @@
 #pragma once
 
-#include "game_harness.h"
 #include "sim_clock.h"
 
+#include "game/game.h"
 #include "game/pair_rules.h"
+#include "toolkit/random_source.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -12,7 +14,10 @@
 
 namespace twindle::test {
 
-// How long each pair sound holds the board up: its sample count at 11025 samples a second.
+constexpr Integer kAllKinds[] = {kPictureCards, kSameCapitals, kCapitalAndSmall};
+constexpr Integer kAllCounts[] = {8, 10, 12, 14, 16, 18};
+
+// How long each pair sound holds the board up: its samples at 11025 a second.
 inline long long soundLength(const std::string& name)
 {
     static const std::map<std::string, long long> kLengths{
@@ -20,10 +25,33 @@ inline long long soundLength(const std::string& name)
     return kLengths.at(name);
 }
 
-// A loaded game on a simulated clock, whose sounds take their real length.
-struct PlayHarness : GameHarness {
+// Stands in for the main window's sound and dialog, and remembers what was asked of it.
+struct RecordingEffects : BoardEffects {
+    void PlayResSound(const std::string& name, int flags) override
+    {
+        sounds.emplace_back(name, flags);
+        if (onSound)
+            onSound(name);
+    }
+    void showNewGameDialog() override
+    {
+        ++dialogsOpened;
+        if (onDialog)
+            onDialog();
+    }
+
+    std::vector<std::pair<std::string, int>> sounds;
+    int dialogsOpened = 0;
+    std::function<void(const std::string&)> onSound;
+    std::function<void()> onDialog;
+};
+
+// A loaded game on a simulated clock whose sounds take their real length, over a random source
+// whose clock moves on at every reading, so that every run repeats exactly.
+struct PlayHarness {
     PlayHarness()
     {
+        game.Form_Load();
         effects.onSound = [this](const std::string& name) {
             soundStarts.push_back(clock.now());
             clock.block(soundLength(name));
@@ -32,26 +60,44 @@ struct PlayHarness : GameHarness {
 
     void deal(Integer kind, Integer count)
     {
-        GameHarness::deal(kind, count);
+        game.globals().CardType = kind;
+        game.CardPosition(count);
         clock.sync();
     }
 
     void click(Integer index)
     {
-        GameHarness::click(index);
+        if (game.playsPictures())
+            game.card_Click(index);
+        else
+            game.capCard_Click(index);
         clock.sync();
     }
 
-    // The dealt game's pairs, as a player with perfect memory knows them.
-    std::vector<std::pair<Integer, Integer>> pairs() const
+    std::string tag(int slot) const
     {
-        const auto tags = tagsOfKind(game, game.globals().CardType);
+        return game.playsPictures() ? game.form().card[slot].Tag : game.form().capCard[slot].Tag;
+    }
+
+    bool faceUp(int slot) const
+    {
+        return game.playsPictures() ? game.form().card[slot].Picture != kCardBackPicture
+                                    : game.form().capCard[slot].Caption != "?";
+    }
+
+    bool pairs(int a, int b) const
+    {
+        return tag(a) != "3" && (game.playsPictures() ? picturesPair(tag(a), tag(b))
+                                                      : lettersPair(tag(a), tag(b)));
+    }
+
+    // The game's pairs still in play, as a player with perfect memory knows them.
+    std::vector<std::pair<Integer, Integer>> pairsInPlay() const
+    {
         std::vector<std::pair<Integer, Integer>> found;
         for (int i = 0; i < game.globals().CardCount; ++i) {
             for (int j = i + 1; j < game.globals().CardCount; ++j) {
-                const bool pair = game.playsPictures() ? picturesPair(tags[i], tags[j])
-                                                       : lettersPair(tags[i], tags[j]);
-                if (pair && tags[i] != "3")
+                if (pairs(i, j))
                     found.emplace_back(Integer(i), Integer(j));
             }
         }
@@ -61,11 +107,8 @@ struct PlayHarness : GameHarness {
     // A card still in play that does not pair with `card`.
     Integer strangerTo(Integer card) const
     {
-        const auto tags = tagsOfKind(game, game.globals().CardType);
         for (int i = 0; i < game.globals().CardCount; ++i) {
-            const bool pair = game.playsPictures() ? picturesPair(tags[card], tags[i])
-                                                   : lettersPair(tags[card], tags[i]);
-            if (!pair && tags[i] != "3")
+            if (tag(i) != "3" && !pairs(card, i))
                 return Integer(i);
         }
         return -1;
@@ -79,6 +122,21 @@ struct PlayHarness : GameHarness {
         }
     }
 
+    // Finds every pair; returns the time the celebration started.
+    long long findEveryPair()
+    {
+        for (const auto& [first, second] : pairsInPlay()) {
+            click(first);
+            click(second);
+            settleTry();
+        }
+        return clock.now();
+    }
+
+    std::uint64_t clockTicks = 0;
+    ClockMixedRandom random{[this] { return ++clockTicks; }};
+    RecordingEffects effects;
+    Game game{random, effects};
     SimClock clock{game};
     std::vector<long long> soundStarts;
 };
