@@ -1,8 +1,4 @@
-# Tests of the sound device and the WAVE image parser.
-add_executable(wave_image_tests wave_image_test.cpp wave_mangling_test.cpp)
-target_link_libraries(wave_image_tests PRIVATE twindle_wave twindle_test_support GTest::gtest_main)
-add_test(NAME wave_image_tests COMMAND wave_image_tests)
-
+# Tests of the sound device.
 add_executable(sound_device_tests
     sound_test_main.cpp
     system_sound_device_test.cpp
