@@ -1,9 +1,5 @@
-# Tests of the sound device.
-add_executable(sound_device_tests
-    sound_test_main.cpp
-    system_sound_device_test.cpp
-    timed_sound_device_test.cpp
-)
+# Tests of the sound device and the ways to the audio output.
+add_executable(sound_device_tests qt_test_main.cpp sound_device_test.cpp)
 target_link_libraries(sound_device_tests PRIVATE
     twindle_toolkit twindle_audio_output Qt6::Gui twindle_test_support GTest::gtest)
 add_test(NAME sound_device_tests COMMAND sound_device_tests)
