@@ -1,13 +1,5 @@
-# Tests of the sound device and the WAVE image parser.
-add_executable(wave_image_tests wave_image_test.cpp wave_mangling_test.cpp)
-target_link_libraries(wave_image_tests PRIVATE twindle_wave twindle_test_support GTest::gtest_main)
-add_test(NAME wave_image_tests COMMAND wave_image_tests)
-
-add_executable(sound_device_tests
-    sound_test_main.cpp
-    system_sound_device_test.cpp
-    timed_sound_device_test.cpp
-)
+# Tests of the sound device and the ways to the audio output.
+add_executable(sound_device_tests qt_test_main.cpp sound_device_test.cpp)
 target_link_libraries(sound_device_tests PRIVATE
     twindle_toolkit twindle_audio_output Qt6::Gui twindle_test_support GTest::gtest)
 add_test(NAME sound_device_tests COMMAND sound_device_tests)
