@@ -1,20 +1,59 @@
 #include "picture_cache.h"
 
-#include <map>
-#include <utility>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace twindle {
 
+namespace {
+
+struct Kept {
+    int key;
+    qreal ratio;
+    QPixmap picture;
+    std::uint64_t lastUse;
+};
+
+bool isCardFront(int key)
+{
+    return key > kLetterBackKey;
+}
+
+void makeRoomForAFront(std::vector<Kept>& kept, qreal ratio)
+{
+    const auto sameRatioFront = [ratio](const Kept& entry) {
+        return isCardFront(entry.key) && entry.ratio == ratio;
+    };
+    if (std::count_if(kept.begin(), kept.end(), sameRatioFront) < kCardFrontsKept)
+        return;
+    auto oldest = kept.end();
+    for (auto entry = kept.begin(); entry != kept.end(); ++entry) {
+        if (sameRatioFront(*entry) && (oldest == kept.end() || entry->lastUse < oldest->lastUse))
+            oldest = entry;
+    }
+    kept.erase(oldest);
+}
+
+} // namespace
+
 QPixmap cachedPicture(int key, qreal devicePixelRatio, QPixmap (*paint)(int, qreal))
 {
-    static std::map<std::pair<int, qreal>, QPixmap> drawn;
-    const std::pair<int, qreal> slot(key, devicePixelRatio);
-    const auto found = drawn.find(slot);
-    if (found != drawn.end())
-        return found->second;
+    static std::vector<Kept> kept;
+    static std::uint64_t uses = 0;
+    ++uses;
+    for (Kept& entry : kept) {
+        if (entry.key == key && entry.ratio == devicePixelRatio) {
+            entry.lastUse = uses;
+            return entry.picture;
+        }
+    }
     QPixmap picture = paint(key, devicePixelRatio);
-    if (!picture.isNull())
-        drawn.emplace(slot, picture);
+    if (picture.isNull())
+        return picture;
+    if (isCardFront(key))
+        makeRoomForAFront(kept, devicePixelRatio);
+    kept.push_back({key, devicePixelRatio, picture, uses});
     return picture;
 }
 

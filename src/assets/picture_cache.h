@@ -9,8 +9,13 @@ namespace twindle {
 constexpr int kLetterBackKey = 0;
 constexpr int kCardBackKey = -1;
 
+// How many card fronts are kept at one device pixel ratio: the nine faces of the largest deal
+// and a few of the deal before, so that memory stays level however many games are played.
+constexpr int kCardFrontsKept = 12;
+
 // The picture of this key at this device pixel ratio, painted by `paint` the first time and
-// kept: a card turned again, its twin, or a face-down card costs a look-up. GUI thread only;
+// kept: a card turned again, its twin, or a face-down card costs a look-up. The backs are kept
+// for good; of the fronts, the one used longest ago makes room for a new one. GUI thread only;
 // the ratio must be usable (a NaN would match any key).
 QPixmap cachedPicture(int key, qreal devicePixelRatio, QPixmap (*paint)(int key, qreal ratio));
 

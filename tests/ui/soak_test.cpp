@@ -3,13 +3,11 @@
 // cards' places, makes mismatches, changes the options, now and then abandons a game, and
 // watches every celebration to its end. The game's invariants must hold throughout; under
 // AddressSanitizer nothing may leak, and in a normal build the resident memory after the last
-// game must stay within 2 MB of what it was after game 10. The card fronts, a bounded cache of
-// at most 43 pictures, are all drawn before the first game so that they do not pass for growth.
+// game must stay within 2 MB of what it was after game 10.
 // TWINDLE_SOAK_GAMES sets the number of games (300 when unset).
 
 #include "window_driver.h"
 
-#include "assets/resource_catalogue.h"
 #include "game/invariant_check.h"
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
@@ -194,8 +192,6 @@ TEST(Soak, GameAfterGameThroughTheWindowsKeepsTheBoardWholeAndTheMemoryLevel)
         ? qEnvironmentVariableIntValue("TWINDLE_SOAK_GAMES") : 300;
     MainWindow window;
     window.show();
-    for (int id = kFirstCardFront; id <= kLastCardFront; ++id)
-        LoadResPicture(id, window.board().devicePixelRatioF());
     EndlessPlayer player(window, 20261206);
     player.dealFromTheMenu();
 
