@@ -23,17 +23,6 @@ std::unique_ptr<QSvgRenderer> parse(QStringView name)
 
 } // namespace
 
-bool hasVectorArt(QStringView name)
-{
-    return parse(name) != nullptr;
-}
-
-QSizeF vectorArtSize(QStringView name)
-{
-    const std::unique_ptr<QSvgRenderer> svg = parse(name);
-    return svg ? svg->viewBoxF().size() : QSizeF();
-}
-
 void paintVectorArt(QPainter& painter, QStringView name, const ArtPlacement& placement)
 {
     const std::unique_ptr<QSvgRenderer> svg = parse(name);
@@ -53,6 +42,15 @@ void paintVectorArt(QPainter& painter, QStringView name, const ArtPlacement& pla
                             Qt::IntersectClip);
     svg->render(&painter, whole);
     painter.restore();
+}
+
+bool paintVectorArtFilling(QPainter& painter, QStringView name, const QRectF& bounds)
+{
+    const std::unique_ptr<QSvgRenderer> svg = parse(name);
+    if (!svg)
+        return false;
+    svg->render(&painter, bounds);
+    return true;
 }
 
 } // namespace twindle

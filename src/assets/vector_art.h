@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QPointF>
-#include <QSizeF>
+#include <QRectF>
 #include <QStringView>
 
 class QPainter;
@@ -10,12 +10,6 @@ namespace twindle {
 
 // The SVG drawings built into the program, by their names under src/assets/art/ without the
 // extension: "twemoji/1f992" (a Twemoji glyph), "cowboy_hat" (one of our own).
-
-// Whether a drawing of this name is built in.
-bool hasVectorArt(QStringView name);
-
-// The drawing's own proportions (its view box); an empty size when there is no such drawing.
-QSizeF vectorArtSize(QStringView name);
 
 // Where and how one drawing goes: its top-left corner and width in the painter's coordinates
 // (the height follows the drawing's proportions), turned clockwise by degrees about its centre,
@@ -30,5 +24,9 @@ struct ArtPlacement {
 
 // Draws the drawing at its placement; draws nothing when there is no such drawing.
 void paintVectorArt(QPainter& painter, QStringView name, const ArtPlacement& placement);
+
+// Draws the drawing stretched to fill the rectangle; false, having drawn nothing, when there is
+// no such drawing.
+bool paintVectorArtFilling(QPainter& painter, QStringView name, const QRectF& bounds);
 
 } // namespace twindle

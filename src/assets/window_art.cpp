@@ -9,15 +9,11 @@ namespace twindle {
 
 QPixmap paintArtPicture(QStringView art, QSize logicalSize, qreal devicePixelRatio)
 {
-    const QSizeF own = vectorArtSize(art);
-    if (own.isEmpty())
-        return {};
-    return paintPicture(logicalSize, devicePixelRatio, [art, logicalSize, own](QPainter& painter) {
-        // The drawing keeps its proportions at the picture's width; stretch it to its height.
-        const qreal width = logicalSize.width();
-        painter.scale(1.0, logicalSize.height() / (width * own.height() / own.width()));
-        paintVectorArt(painter, art, {QPointF(0, 0), width});
+    bool drawn = false;
+    QPixmap picture = paintPicture(logicalSize, devicePixelRatio, [&](QPainter& painter) {
+        drawn = paintVectorArtFilling(painter, art, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
     });
+    return drawn ? picture : QPixmap();
 }
 
 } // namespace twindle
