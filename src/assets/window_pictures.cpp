@@ -12,8 +12,10 @@ namespace twindle {
 
 namespace {
 
-// An icon drawn from one of our drawings only at the sizes actually asked for, and only when
-// they are asked for: nothing is drawn while the program starts.
+// An icon drawn from one of our drawings when a size is first asked for, which for the window
+// icon is when the window is first shown. The window manager is offered 32 and 16 pixels; the
+// smaller one is the larger scaled down, which looks the same and spares a second drawing of
+// the art while the program starts.
 class ArtIconEngine final : public QIconEngine {
 public:
     explicit ArtIconEngine(QString art) : m_art(std::move(art)) {}
@@ -23,12 +25,12 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
         auto found = m_drawn.find({size.width(), size.height()});
         if (found == m_drawn.end())
             found = m_drawn.emplace(std::pair{size.width(), size.height()},
-                                    paintArtPicture(m_art, size, 1.0)).first;
+                                    draw(size, mode, state)).first;
         return found->second;
     }
 
@@ -36,12 +38,24 @@ public:
     // desktop's launchers take the installed icons of every size instead.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {QSize(16, 16), QSize(32, 32)};
+        return {kLargeIcon, kSmallIcon};
     }
 
     QIconEngine* clone() const override { return new ArtIconEngine(m_art); }
 
 private:
+    static constexpr QSize kLargeIcon{32, 32};
+    static constexpr QSize kSmallIcon{16, 16};
+
+    QPixmap draw(const QSize& size, QIcon::Mode mode, QIcon::State state)
+    {
+        if (size == kSmallIcon) {
+            return pixmap(kLargeIcon, mode, state)
+                .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        return paintArtPicture(m_art, size, 1.0);
+    }
+
     QString m_art;
     std::map<std::pair<int, int>, QPixmap> m_drawn;
 };
