@@ -179,7 +179,27 @@ wait_for_main_window() {
         tries=$((tries + 1))
     done
     echo "xdriver: the Twindle window did not appear" >&2
+    describe_program_and_windows "$pid" >&2
     return 1
+}
+
+# What a program that shows no window is doing, and which windows there are: enough to tell a
+# program stuck at start from a window that the test did not recognise.
+describe_program_and_windows() {
+    local pid=$1 task id
+    echo "xdriver: process $pid: $(grep -E '^State:' "/proc/$pid/status" 2>/dev/null || echo gone)"
+    for task in /proc/"$pid"/task/*; do
+        [ -e "$task/stat" ] || continue
+        echo "  thread ${task##*/} ($(cat "$task/comm")): state $(awk '{ print $3 }' "$task/stat")," \
+            "waiting in $(cat "$task/wchan" 2>/dev/null || echo '?')"
+    done
+    echo "xdriver: windows named Twindle:"
+    for id in $(xdotool search --name '^Twindle$' 2>/dev/null); do
+        xwininfo -id "$id" | grep -E 'Absolute|Width|Height|Map State' | tr -s ' \n' ' '
+        echo
+    done
+    echo "xdriver: the window manager's clients:"
+    wmctrl -lG 2>/dev/null || echo "  (none, or no window manager)"
 }
 
 # Activates a window through the window manager and waits, up to 5 s, until it has the focus.
