@@ -104,28 +104,24 @@ back=$(card_print "$work/screen.png" 8 0)
 # --- Two clicked cards show their faces --------------------------------------------------------
 # An unmatched pair stays face up for a second, a matched pair for longer: looks come faster.
 first=0 second=5
-click_card 8 "$first"
-face_up=no
-for _ in $(seq 20); do
-    grab_board "$work/screen.png"
-    if [ "$(card_print "$work/screen.png" 8 "$first")" != "$back" ]; then
-        face_up=yes
-        break
-    fi
-done
-SAW="card $first: $(card_summary "$work/screen.png" 8 "$first")"
-[ $face_up = yes ] || fail "a click on card $first did not turn it over"
-click_card 8 "$second"
-face_up=no
-for _ in $(seq 20); do
-    grab_board "$work/screen.png"
-    if [ "$(card_print "$work/screen.png" 8 "$second")" != "$back" ]; then
-        face_up=yes
-        break
-    fi
-done
+# Clicks a card and looks again, up to 20 times, until it no longer shows the back.
+turn_card() {
+    click_card 8 "$1"
+    for _ in $(seq 20); do
+        grab_board "$work/screen.png"
+        [ "$(card_print "$work/screen.png" 8 "$1")" != "$back" ] && return 0
+    done
+    return 1
+}
+turn_card "$first" || {
+    SAW="card $first: $(card_summary "$work/screen.png" 8 "$first")"
+    fail "a click on card $first did not turn it over"
+}
+turn_card "$second" || {
+    SAW="card $second: $(card_summary "$work/screen.png" 8 "$second")"
+    fail "a click on card $second did not turn it over"
+}
 SAW="card $first: $(card_summary "$work/screen.png" 8 "$first"); card $second: $(card_summary "$work/screen.png" 8 "$second")"
-[ $face_up = yes ] || fail "a click on card $second did not turn it over"
 [ "$(card_print "$work/screen.png" 8 "$first")" != "$back" ] || fail "card $first turned back too soon"
 card_is_face "$work/screen.png" 8 "$first" && card_is_face "$work/screen.png" 8 "$second" \
     || fail "the turned cards do not show faces"
