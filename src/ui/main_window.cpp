@@ -62,14 +62,13 @@ void MainWindow::CardPosition(Integer numcards)
 void MainWindow::mnuAbout_Click()
 {
     AboutBox about;
-    about.exec();
+    runModal(about);
 }
 
 void MainWindow::mnuOptions_Click()
 {
     OptionsDialog options(m_game.globals(), this);
-    options.exec();
-    mirrorModel();
+    runModal(options);
 }
 
 void MainWindow::mnuStart_Click()
@@ -89,9 +88,20 @@ void MainWindow::openNewGameDialog()
 {
     m_newGameDialogOpen = true;
     RestartDialog dialog(m_game, [this](Integer numcards) { CardPosition(numcards); }, this);
-    dialog.exec();
+    runModal(dialog);
     m_newGameDialogOpen = false;
+}
+
+// A dialog's own event loop may open while the board still shows the moment before (the end of
+// the celebration opens one from a timer), so the board is brought up to date first. When the
+// dialog closes the board takes the keyboard back: a window manager may leave the focus with
+// nobody when a dialog and the question above it close one after the other.
+void MainWindow::runModal(QDialog& dialog)
+{
     mirrorModel();
+    dialog.exec();
+    mirrorModel();
+    activateWindow();
 }
 
 void MainWindow::PlayResSound(const std::string& name, int flags)

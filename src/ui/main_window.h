@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+class QDialog;
+
 namespace twindle {
 
 class BoardView;
@@ -37,6 +39,7 @@ private:
 
     void buildMenu();
     void openNewGameDialog();
+    void runModal(QDialog& dialog);
     void card_Click(int index);
     void capCard_Click(int index);
     void onTimer(GameTimer which);

@@ -111,10 +111,41 @@ void RestartDialog::buildKindButtons()
         connect(button, &QRadioButton::toggled, this, [this, kind](bool selected) {
             if (selected)
                 optType_Click(kind);
+            followSelectionWithTabStop();
         });
+        button->installEventFilter(this);
         optType[std::size_t(kind)] = button;
     }
     optType[0]->setChecked(true);
+}
+
+// The kinds are one group, as option buttons are on every desktop: the keyboard enters it at the
+// selected kind, the only one that is a tab stop.
+void RestartDialog::followSelectionWithTabStop()
+{
+    for (QRadioButton* button : optType)
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// Inside the group the arrow keys move the selection, from the last kind round to the first.
+bool RestartDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = std::ranges::find(optType, watched);
+    if (found == optType.end() || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: step = -1; break;
+    default: return QDialog::eventFilter(watched, event);
+    }
+    const int kindCount = int(optType.size());
+    const int next = (int(found - optType.begin()) + step + kindCount) % kindCount;
+    optType[std::size_t(next)]->setChecked(true);
+    optType[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void RestartDialog::buildCountButtons()
@@ -127,6 +158,8 @@ void RestartDialog::buildCountButtons()
         button->setObjectName(QStringLiteral("btnOK%1").arg(count));
         button->setFont(arialFont(27.75));
         button->setPalette(palette);
+        // The dialog has no default button: Enter presses only a number that has the focus.
+        button->setAutoDefault(false);
         placeInTwips(*button, i % 2 == 0 ? 3105 : 4290, 1050 + 840 * int(i / 2), 1155, 705);
         connect(button, &QPushButton::clicked, this, [this, count] { btnOK_Click(count); });
         btnOK[count] = button;
@@ -176,14 +209,22 @@ void RestartDialog::btnOK_Click(int Index)
     accept();
 }
 
-// The dialog has no cancel button: Escape does nothing, the close box cancels.
+// The dialog has neither a default nor a cancel button: Enter presses the number that has the
+// focus and nothing else, Escape does nothing, and the close box cancels.
 void RestartDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        for (const auto& [count, button] : btnOK) {
+            if (button->hasFocus())
+                button->click();
+        }
         event->accept();
         return;
+    case Qt::Key_Escape: event->accept(); return;
+    default: QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace twindle

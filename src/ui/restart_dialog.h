@@ -29,12 +29,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLabels();
     void buildSampleRows();
     void buildKindButtons();
     void buildCountButtons();
+    void followSelectionWithTabStop();
 
     void Form_Load();
     void optType_Click(int Index);

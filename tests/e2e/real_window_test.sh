@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Plays the opening of a game in the real window, on a private X display with a window manager:
-# the window keeps its size, Alt+S and Space deal eight cards face down on the kaki board, two
-# clicked cards show their faces, and Alt+F4 closes the program with exit status 0.
+# Plays games in the real window, on a private X display with a window manager, by keyboard and
+# mouse as a player would: the window keeps its size; the new game dialog takes its keys as
+# option buttons and command buttons do (Tab enters the kinds at the selected one, the arrows
+# choose a kind, Enter presses only a focused number); two clicked cards show their faces; after
+# every dialog and after the question the board has the keyboard again; at the end of a game the
+# board is bare kaki behind the new game dialog; and Alt+F4 ends the program with status 0.
 # Usage: tests/e2e/real_window_test.sh path/to/twindle
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -9,7 +12,7 @@ binary=$(realpath "${1:?usage: real_window_test.sh path/to/twindle}")
 
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # The outer time limit makes sure a stuck X server or program never hangs the caller.
-    exec timeout -k 5 75 env TWINDLE_XVFB=1 \
+    exec timeout -k 5 150 env TWINDLE_XVFB=1 \
         xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$binary"
 fi
 
@@ -82,24 +85,22 @@ measure_board
 wmctrl -i -r "$WINDOW" -b remove,above
 pass "asked to maximise and to grow, the window kept its size"
 
-# --- Alt+S, then Space on the focused "8" deals eight cards ------------------------------------
+# --- The kinds are one group: Tab reaches the selected kind, Enter on a number presses it ----
+# The dialog opens with "8" focused and picture cards selected. Six steps on is the kinds' group,
+# which the keyboard enters at the selected kind, so Space there changes nothing; one step on is
+# "8" again, and Enter presses it.
 activate_window "$WINDOW" || fail "the main window did not take the focus"
 xdotool key alt+s
 dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S opened no new game dialog"
 activate_window "$dialog" || fail "the new game dialog did not take the focus"
-xdotool key space
-dealt=no
-for _ in $(seq 10); do
-    grab_board "$work/screen.png"
-    if check_dealt_board "$work/screen.png" 8; then
-        dealt=yes
-        break
-    fi
-    sleep 0.2
-done
-[ $dealt = yes ] || fail "the board does not show eight card backs on kaki"
-pass "eight card backs stand at the eight places, kaki between them: $SAW"
+xdotool key Tab Tab Tab Tab Tab Tab space Tab Return
+wait_for_dealt_board 8 || fail "Tab into the kinds, Space, Tab and Enter did not deal eight picture cards"
+pass "Tab reached the selected kind, and Enter on \"8\" dealt eight card backs: $SAW"
 back=$(card_print "$work/screen.png" 8 0)
+
+# --- After a dialog the board has the keyboard again ------------------------------------------
+expect_active "$WINDOW" "after the new game dialog closed"
+pass "the main window had the focus again after the dialog closed"
 
 # --- Two clicked cards show their faces --------------------------------------------------------
 # An unmatched pair stays face up for a second, a matched pair for longer: looks come faster.
@@ -142,6 +143,62 @@ done
 SAW="card $first: $outcome_first, card $second: $outcome_second"
 [ $resolved = yes ] || fail "the pair neither turned back nor left the board"
 pass "then the pair $( [ "$outcome_first" = back ] && echo "turned back" || echo "left the board")"
+
+# --- Enter on a kind presses nothing; the arrows choose the kind -------------------------------
+# A game is in progress now, so any number pressed would ask first.
+xdotool key alt+s
+dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S did not work at once after the game began"
+activate_window "$dialog" || fail "the new game dialog did not take the focus"
+xdotool key shift+Tab Return
+sleep 1
+xdotool search --onlyvisible --name '^Start new Game\?$' >/dev/null 2>&1 \
+    && fail "Enter on the selected kind pressed a number: the question came"
+xdotool search --onlyvisible --name '^Start New Game$' >/dev/null 2>&1 \
+    || fail "Enter on the selected kind closed the dialog"
+pass "Enter on the selected kind did nothing"
+
+# Down selects the same capitals twice; Escape answers No to the question, which closes the
+# dialog and keeps the game.
+xdotool key Down Tab space
+question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
+activate_window "$question" || fail "the question did not take the focus"
+xdotool key Escape
+expect_active "$WINDOW" "after No"
+grab_board "$work/screen.png"
+[ "$(card_print "$work/screen.png" 8 3)" = "$back" ] || fail "No did not keep the picture game"
+pass "No kept the game, and the main window had the focus again"
+
+# Alt+S works at once; Yes deals the kind the arrow chose: eight letter cards, blue with "?".
+xdotool key alt+s
+dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S did not work at once after No"
+activate_window "$dialog" || fail "the new game dialog did not take the focus"
+xdotool key shift+Tab Down Tab space
+question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
+activate_window "$question" || fail "the question did not take the focus"
+xdotool key Return
+expect_active "$WINDOW" "after Yes"
+wait_for_letter_board 8 || fail "Down then \"8\" and Yes did not deal eight letter cards"
+pass "the arrow chose the letters, Yes dealt them, and the main window had the focus: $SAW"
+
+# --- The end of a game: the board is back before the new game dialog opens ---------------------
+xdotool key alt+s
+dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S did not work at once after Yes"
+activate_window "$dialog" || fail "the new game dialog did not take the focus"
+xdotool key shift+Tab Up Tab space
+question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
+activate_window "$question" || fail "the question did not take the focus"
+xdotool key Return
+wait_for_dealt_board 8 || fail "Up then \"8\" and Yes did not deal eight picture cards"
+play_to_the_end 8
+dialog=$(wait_for_window_named "Start New Game") || fail "the end of the game opened no new game dialog"
+sleep 0.5
+grab_board "$work/screen.png"
+SAW=$(board_beside_window "$work/screen.png" "$dialog")
+[ "$SAW" = "kaki" ] || fail "behind the new game dialog the board is not bare kaki"
+pass "behind the dialog that ends the game, the board is bare kaki again"
+xdotool key alt+F4
+expect_active "$WINDOW" "after the dialog's close box"
+pass "closing the dialog gave the main window the focus"
 
 SAW=""
 # --- Alt+F4 closes the window through the window manager; the program ends with status 0 --------

@@ -194,28 +194,32 @@ TEST(WholeGame, TheCelebrationOpensNoSecondDialogOverOneAlreadyOpen)
     EXPECT_FALSE(window.timers().anyRunning());
 }
 
+// Tab goes through the numbers, then into the kinds at the selected one only.
 TEST(RestartDialog, IsLaidOutToTheTwipWithItsKeyboardOrder)
 {
     MainWindow window;
     RestartDialog dialog(window.game(), [](Integer) {});
     EXPECT_EQ(dialog.size(), QSize(390, 245));
     EXPECT_TRUE(dialog.windowFlags() & Qt::Tool);
-    std::vector<QWidget*> chain;
-    int i = 0;
-    for (const int count : {8, 10, 12, 14, 16, 18}) {
-        EXPECT_EQ(dialog.countButton(count)->geometry(), QRect(i % 2 ? 286 : 207, 70 + 56 * (i / 2), 77, 47));
-        chain.push_back(dialog.countButton(count));
-        ++i;
-    }
-    for (const int kind : {2, 1, 0}) {
+    for (const int kind : {2, 1, 0})
         EXPECT_EQ(dialog.kindButton(kind)->geometry(), QRect(27, 78 + 55 * kind, 23, 35));
-        chain.push_back(dialog.kindButton(kind));
-    }
-    for (std::size_t step = 0; step + 1 < chain.size(); ++step) {
-        QWidget* next = chain[step]->nextInFocusChain();
-        while (!(next->focusPolicy() & Qt::TabFocus))
-            next = next->nextInFocusChain();
-        EXPECT_EQ(next, chain[step + 1]) << "after tab stop " << step;
+    for (const int selected : {1, 0}) {
+        dialog.kindButton(selected)->setChecked(true);
+        std::vector<QWidget*> chain;
+        int i = 0;
+        for (const int count : {8, 10, 12, 14, 16, 18}) {
+            EXPECT_EQ(dialog.countButton(count)->geometry(), QRect(i % 2 ? 286 : 207, 70 + 56 * (i / 2), 77, 47));
+            chain.push_back(dialog.countButton(count));
+            ++i;
+        }
+        chain.push_back(dialog.kindButton(selected));
+        chain.push_back(dialog.countButton(8));
+        for (std::size_t step = 0; step + 1 < chain.size(); ++step) {
+            QWidget* next = chain[step]->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus))
+                next = next->nextInFocusChain();
+            EXPECT_EQ(next, chain[step + 1]) << "after tab stop " << step << ", kind " << selected;
+        }
     }
 }
 
