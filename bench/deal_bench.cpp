@@ -9,7 +9,7 @@ namespace {
 
 class NoEffects : public twindle::BoardEffects {
 public:
-    void PlayResSound(const std::string&, int) override {}
+    void playSound(std::string_view, int) override {}
     void showNewGameDialog() override {}
 };
 
@@ -18,9 +18,8 @@ void dealEighteen(benchmark::State& state, twindle::RandomSource& random)
     NoEffects effects;
     twindle::Game game(random, effects);
     game.Form_Load();
-    game.globals().CardType = twindle::Integer(state.range(0));
     for (auto _ : state) {
-        game.CardPosition(18);
+        game.dealGame(twindle::Integer(state.range(0)), 18);
         benchmark::DoNotOptimize(game.form().card[0].Tag.data());
         benchmark::DoNotOptimize(game.form().capCard[0].Tag.data());
     }

@@ -5,15 +5,19 @@
 // It also counts the Qt timers that run while no game is pending.
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
-#include "assets/play_sounds.h"
-#include "toolkit/sound_device.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
+#include "ui/restart_dialog.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,13 +27,24 @@
 namespace {
 
 using twindle::GameTimer;
-using twindle::Integer;
 using twindle::MainWindow;
 
-class SilentDevice : public twindle::SoundDevice {
-public:
-    bool sndPlaySound(std::span<const std::byte>, int) override { return true; }
-};
+// Deals 18 cards of a kind from the new game dialog, as the player does, saying Yes when asked.
+void deal(MainWindow& window, int kind)
+{
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [kind] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* question = qobject_cast<QMessageBox*>(modal)) {
+            question->button(QMessageBox::Yes)->click();
+        } else if (auto* dialog = qobject_cast<twindle::RestartDialog*>(modal)) {
+            dialog->kindButton(kind)->click();
+            dialog->countButton(18)->click();
+        }
+    });
+    player.start(0);
+    window.openNewGameDialog();
+}
 
 // The board's grid for 18 cards, in pixels.
 QPoint centreOfSlot(int slot)
@@ -105,8 +120,9 @@ int main(int argc, char* argv[])
     twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
     twindle::setUpApplication();
-    SilentDevice silent;
-    twindle::setSoundDevice(&silent);
+    // Sounds are silence: the figures are the board's, not the sound server's.
+    const QTemporaryDir nothingListensHere;
+    qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
 
     MainWindow window;
     window.show();
@@ -119,15 +135,13 @@ int main(int argc, char* argv[])
     std::vector<double> pictures;
     std::vector<double> firstTurns;
     std::set<std::string> seenFaces;
-    for (int deal = 0; deal < kDeals; ++deal) {
-        window.game().globals().CardType = twindle::kPictureCards;
-        window.CardPosition(18);
+    for (int round = 0; round < kDeals; ++round) {
+        deal(window, twindle::kPictureCards);
         turnEveryCard(window, pictures, &firstTurns, seenFaces);
     }
     std::vector<double> letters;
-    for (int deal = 0; deal < kDeals; ++deal) {
-        window.game().globals().CardType = Integer(1 + deal % 2);
-        window.CardPosition(18);
+    for (int round = 0; round < kDeals; ++round) {
+        deal(window, 1 + round % 2);
         std::set<std::string> ignored;
         turnEveryCard(window, letters, nullptr, ignored);
     }
@@ -137,6 +151,5 @@ int main(int argc, char* argv[])
     std::printf("reaction_first_turn_pictures=%zu\n", firstTurns.size());
     report("first_turn", firstTurns);
     std::printf("idle_qt_timers_after_games=%d\n", runningQtTimersEverywhere());
-    twindle::setSoundDevice(nullptr);
     return 0;
 }

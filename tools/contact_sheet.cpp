@@ -1,8 +1,9 @@
-// Draws every card front, LETTERBACK and the card back into one labelled grid, with the window
+// Draws every card front and the card back into one labelled grid, with the window
 // pictures below, so that the pictures can be looked over together:
 // contact_sheet OUTPUT.png [DEVICE_PIXEL_RATIO]
 
 #include "assets/card_faces.h"
+#include "assets/card_size.h"
 #include "assets/fonts.h"
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
@@ -34,11 +35,10 @@ std::vector<Entry> everyCardPicture(qreal ratio)
     std::vector<Entry> entries;
     for (int id = kFirstCardFront; id <= kLastCardFront; ++id) {
         const std::string_view subject = cardFace(id)->subject;
-        entries.push_back({LoadResPicture(id, ratio),
+        entries.push_back({cardFrontPicture(id, ratio),
                            QStringLiteral("%1 %2").arg(id).arg(QString::fromUtf8(
                                subject.data(), qsizetype(subject.size())))});
     }
-    entries.push_back({LoadResPicture(u"LETTERBACK", ratio), QStringLiteral("LETTERBACK")});
     entries.push_back({cardBackPicture(ratio), QStringLiteral("card back")});
     return entries;
 }
@@ -89,9 +89,9 @@ QImage drawSheet(const std::vector<Entry>& entries, qreal ratio)
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const QPoint cell(kMargin + int(index % kColumns) * kCellWidth,
                           kMargin + int(index / kColumns) * kCellHeight);
-        const QPoint card = cell + QPoint((kCellWidth - kCardPictureWidth) / 2, 4);
+        const QPoint card = cell + QPoint((kCellWidth - kCardPixelWidth) / 2, 4);
         painter.drawPixmap(card, entries[index].picture);
-        const QRect label(cell.x() + 2, card.y() + kCardPictureHeight + 3, kCellWidth - 4, 40);
+        const QRect label(cell.x() + 2, card.y() + kCardPixelHeight + 3, kCellWidth - 4, 40);
         painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          entries[index].label);
     }

@@ -1,5 +1,5 @@
 // Measures how long the card fronts take to draw: picture_timing [DEVICE_PIXEL_RATIO]
-// Run it once per ratio: "cold" is each card's first LoadResPicture in a fresh process; "warm"
+// Run it once per ratio: "cold" is each card's first cardFrontPicture in a fresh process; "warm"
 // is the same call straight after, served from the picture cache; "redraw" draws a card anew
 // from its drawings, as a card the cache has let go is drawn.
 
@@ -51,9 +51,9 @@ int main(int argc, char** argv)
     int slowest = 0;
     double slowestTime = 0;
     for (int id = kFirstCardFront; id <= kLastCardFront; ++id) {
-        const double time = millisecondsFor([&] { (void)LoadResPicture(id, ratio); });
+        const double time = millisecondsFor([&] { (void)cardFrontPicture(id, ratio); });
         cold.push_back(time);
-        warm.push_back(millisecondsFor([&] { (void)LoadResPicture(id, ratio); }));
+        warm.push_back(millisecondsFor([&] { (void)cardFrontPicture(id, ratio); }));
         if (time > slowestTime) {
             slowestTime = time;
             slowest = id;

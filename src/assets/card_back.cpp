@@ -1,5 +1,6 @@
 #include "window_pictures.h"
 
+#include "card_size.h"
 #include "picture_cache.h"
 #include "picture_canvas.h"
 #include "resource_catalogue.h"
@@ -12,7 +13,7 @@ namespace twindle {
 
 namespace {
 
-constexpr QSize kCardSize(kCardPictureWidth, kCardPictureHeight);
+constexpr QSize kCardSize(kCardPixelWidth, kCardPixelHeight);
 
 const QColor kDeepBlue(0x1F, 0x4E, 0xB4);
 const QColor kLatticeBlue(0x4F, 0x86, 0xE0);

@@ -6,17 +6,7 @@ namespace twindle {
 
 namespace {
 
-// Frame colours, bright and easy to tell apart.
-constexpr QRgb kRed = 0xFFE53935;
-constexpr QRgb kOrange = 0xFFFB8C00;
-constexpr QRgb kGold = 0xFFF2B705;
-constexpr QRgb kGreen = 0xFF43A047;
-constexpr QRgb kTeal = 0xFF00897B;
-constexpr QRgb kBlue = 0xFF1E88E5;
-constexpr QRgb kIndigo = 0xFF3949AB;
-constexpr QRgb kPurple = 0xFF8E24AA;
-constexpr QRgb kPink = 0xFFD81B60;
-constexpr QRgb kBrown = 0xFFA1582B;
+using namespace cardFrames;
 
 // A single glyph filling the card's width, centred on its height.
 std::vector<ArtLayer> filling(std::string_view art)

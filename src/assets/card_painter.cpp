@@ -1,5 +1,6 @@
 #include "card_painter.h"
 
+#include "card_size.h"
 #include "picture_canvas.h"
 #include "resource_catalogue.h"
 #include "vector_art.h"
@@ -11,9 +12,8 @@ namespace twindle {
 
 namespace {
 
-constexpr QSize kCardSize(kCardPictureWidth, kCardPictureHeight);
+constexpr QSize kCardSize(kCardPixelWidth, kCardPixelHeight);
 
-const QColor kLetterBackFrame(192, 0, 192);
 
 } // namespace
 
@@ -41,12 +41,6 @@ QPixmap paintCardFront(const CardFace& face, qreal devicePixelRatio)
                             layer.hiddenTop});
         }
     });
-}
-
-QPixmap paintLetterBack(qreal devicePixelRatio)
-{
-    return paintPicture(kCardSize, devicePixelRatio,
-                        [](QPainter& painter) { paintFramedCard(painter, kLetterBackFrame); });
 }
 
 } // namespace twindle

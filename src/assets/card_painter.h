@@ -19,7 +19,4 @@ void paintFramedCard(QPainter& painter, QColor frame);
 // The front of a card, drawn at the device pixel ratio; null when the ratio is unusable.
 QPixmap paintCardFront(const CardFace& face, qreal devicePixelRatio);
 
-// The empty white card framed in RGB(192, 0, 192) that letter cards are drawn on.
-QPixmap paintLetterBack(qreal devicePixelRatio);
-
 } // namespace twindle

@@ -65,17 +65,17 @@ int capped(int component) { return std::min(component, 255); }
 
 } // namespace
 
-Colour RGB(int red, int green, int blue)
+Colour rgb(int red, int green, int blue)
 {
     return capped(red) + 256 * capped(green) + 65536 * capped(blue);
 }
 
-Colour ColorFromName(std::string_view name)
+Colour colourFromName(std::string_view name)
 {
     const auto match = std::ranges::find(kPalette, name, &NamedColour::name);
     if (match == kPalette.end())
         return 0;
-    return RGB(match->red, match->green, match->blue);
+    return rgb(match->red, match->green, match->blue);
 }
 
 } // namespace twindle

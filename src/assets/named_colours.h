@@ -9,7 +9,7 @@ namespace twindle {
 using Colour = std::int32_t;
 
 // Composes a colour value; a component above 255 counts as 255.
-Colour RGB(int red, int green, int blue);
+Colour rgb(int red, int green, int blue);
 
 constexpr int redOf(Colour colour) { return colour & 0xFF; }
 constexpr int greenOf(Colour colour) { return (colour >> 8) & 0xFF; }
@@ -17,6 +17,6 @@ constexpr int blueOf(Colour colour) { return (colour >> 16) & 0xFF; }
 
 // The colour the game calls by this name ("kaki", "prettyblue", ...); names match exactly
 // and case-sensitively, and any other text gives 0, black.
-Colour ColorFromName(std::string_view name);
+Colour colourFromName(std::string_view name);
 
 } // namespace twindle

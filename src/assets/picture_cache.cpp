@@ -17,7 +17,7 @@ struct Kept {
 
 bool isCardFront(int key)
 {
-    return key > kLetterBackKey;
+    return key > kCardBackKey;
 }
 
 void makeRoomForAFront(std::vector<Kept>& kept, qreal ratio)

@@ -5,9 +5,8 @@
 namespace twindle {
 
 // Keys of the pictures the board draws again and again: the card fronts by their id (101 to
-// 143), and these.
-constexpr int kLetterBackKey = 0;
-constexpr int kCardBackKey = -1;
+// 143), and the card back.
+constexpr int kCardBackKey = 0;
 
 // How many card fronts are kept at one device pixel ratio: the nine faces of the largest deal
 // and a few of the deal before, so that memory stays level however many games are played.

@@ -8,8 +8,8 @@ namespace twindle {
 
 namespace {
 
-// The named "WAVE" resources; each is :/sounds/NAME.wav. The name is looked up here rather
-// than put into a path, so that no name can reach another resource.
+// The sounds; each is :/sounds/NAME.wav. The name is looked up here rather than put into a
+// path, so that no name can reach another resource.
 constexpr std::array kSoundNames = {"LOON", "PARTY", "BIMBLO"};
 
 QByteArray readResource(const QString& path)
@@ -22,10 +22,8 @@ QByteArray readResource(const QString& path)
 
 } // namespace
 
-QByteArray LoadResData(QStringView name, QStringView type)
+QByteArray soundResource(QStringView name)
 {
-    if (type != u"WAVE")
-        return {};
     for (const char* sound : kSoundNames) {
         if (name == QLatin1String(sound))
             return readResource(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(sound)));

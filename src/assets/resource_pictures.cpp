@@ -14,30 +14,13 @@ QPixmap paintFront(int id, qreal devicePixelRatio)
     return paintCardFront(*cardFace(id), devicePixelRatio);
 }
 
-QPixmap paintNamed(int, qreal devicePixelRatio)
-{
-    return paintLetterBack(devicePixelRatio);
-}
-
 } // namespace
 
-bool hasResPicture(int id)
+QPixmap cardFrontPicture(int id, qreal devicePixelRatio)
 {
-    return cardFace(id) != nullptr;
-}
-
-QPixmap LoadResPicture(int id, qreal devicePixelRatio)
-{
-    if (!hasResPicture(id) || !isUsableDevicePixelRatio(devicePixelRatio))
+    if (cardFace(id) == nullptr || !isUsableDevicePixelRatio(devicePixelRatio))
         return {};
     return cachedPicture(id, devicePixelRatio, paintFront);
-}
-
-QPixmap LoadResPicture(QStringView name, qreal devicePixelRatio)
-{
-    if (name != u"LETTERBACK" || !isUsableDevicePixelRatio(devicePixelRatio))
-        return {};
-    return cachedPicture(kLetterBackKey, devicePixelRatio, paintNamed);
 }
 
 } // namespace twindle

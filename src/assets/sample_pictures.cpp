@@ -1,6 +1,8 @@
 #include "window_pictures.h"
 
+#include "card_faces.h"
 #include "card_painter.h"
+#include "card_size.h"
 #include "fonts.h"
 #include "picture_canvas.h"
 #include "resource_catalogue.h"
@@ -24,9 +26,9 @@ const QColor kLetterInk(24, 24, 24);
 // A full card shrunk to the sample's size: the green frame and our own ladybird.
 void paintPictureCard(QPainter& painter)
 {
-    painter.scale(qreal(kSmallCardSize.width()) / kCardPictureWidth,
-                  qreal(kSmallCardSize.height()) / kCardPictureHeight);
-    paintFramedCard(painter, QColor(0x43, 0xA0, 0x47));
+    painter.scale(qreal(kSmallCardSize.width()) / kCardPixelWidth,
+                  qreal(kSmallCardSize.height()) / kCardPixelHeight);
+    paintFramedCard(painter, QColor(cardFrames::kGreen));
     paintVectorArt(painter, u"ladybird", {QPointF(8.5, 23), 64});
 }
 

@@ -1,6 +1,5 @@
-# The sounds and their playback.
-target_sources(twindle_assets PRIVATE play_sounds.cpp resource_data.cpp)
-target_link_libraries(twindle_assets PUBLIC twindle_toolkit)
+# The sounds.
+target_sources(twindle_assets PRIVATE resource_data.cpp)
 
 # The sounds are synthesised at build time (tools/sound_synth) and built into the program; the
 # tree holds their recipe, not the sound files.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace twindle {
 
@@ -10,9 +10,9 @@ class BoardEffects {
 public:
     virtual ~BoardEffects() = default;
 
-    // Plays the named sound resource with the sound call's flags, and returns when it has
-    // played to its end.
-    virtual void PlayResSound(const std::string& name, int flags) = 0;
+    // Plays the named sound ("LOON", "PARTY" or "BIMBLO") as the flags of toolkit/sound_flags.h
+    // say; without kSoundAsync it returns when the sound has played to its end.
+    virtual void playSound(std::string_view name, int flags) = 0;
 
     // Opens the new game dialog modal, and returns when it has closed.
     virtual void showNewGameDialog() = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "assets/card_size.h"
+#include "toolkit/twips.h"
+
 #include <span>
 
 namespace twindle {
@@ -12,8 +15,8 @@ struct Place {
 };
 
 // A slot's size on the board; the deal moves slots but never resizes them.
-constexpr int kCardWidth = 1215;
-constexpr int kCardHeight = 1650;
+constexpr int kCardWidth = pixelsToTwips(kCardPixelWidth);    // 1215
+constexpr int kCardHeight = pixelsToTwips(kCardPixelHeight);  // 1650
 constexpr int kFrameWidth = 1215;
 constexpr int kFrameHeight = 1630;
 

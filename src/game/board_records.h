@@ -1,7 +1,6 @@
 #pragma once
 
 #include "assets/named_colours.h"
-#include "game/board_grid.h"
 #include "game/game_types.h"
 
 #include <array>
@@ -12,7 +11,7 @@ namespace twindle {
 
 // The records below hold everything the main window shows and the game reads back: each
 // slot's tag, visibility, place and face, the timers, the board's colours and pointer. The
-// window paints from them and keeps nothing of its own.
+// window paints from them and keeps nothing of its own. Only the game writes them.
 
 // A picture card, face down (the card back) or face up (its front picture).
 struct PictureCard {
@@ -52,7 +51,7 @@ struct TextLabel {
 // A timer as the window's timers behave: while enabled it fires every Interval ms.
 class TimerRecord {
 public:
-    explicit TimerRecord(int interval) : m_interval(interval) {}
+    explicit TimerRecord(int interval = 0) : m_interval(interval) {}
 
     bool Enabled() const { return m_enabled; }
     int Interval() const { return m_interval; }
@@ -94,13 +93,11 @@ struct GlobalVars {
     Integer CardCount = 0;
 };
 
-// The main window: its own properties and variables, its controls and its timers, with the
-// values they have when the program starts.
+// The main window: its own properties and variables, its controls and its timers. Before the
+// first deal every slot is hidden, so where it stands and what it shows then are never seen.
 struct MainForm {
-    MainForm();
-
-    Colour BackColor = RGB(255, 192, 255);
-    Colour ForeColor = RGB(255, 192, 255);
+    Colour BackColor = 0;
+    Colour ForeColor = 0;
     Integer MousePointer = kDefaultPointer;
     int Width = 8025;  // the outer width: the client area and a four-pixel frame on each side
 
@@ -113,12 +110,11 @@ struct MainForm {
     std::array<PictureCard, kSlotCount> card;
     std::array<LetterCard, kSlotCount> capCard;
     std::array<Frame, kSlotCount> ShapeDone;
-    PictureCard cardback;
-    TextLabel capYouDidIt;
+    TextLabel capYouDidIt{.Caption = "You Did It!", .Top = 1485, .Height = 1365};
 
-    TimerRecord tmrPairMatch{1000};
-    TimerRecord tmrPairNoMatch{1000};
-    TimerRecord tmrYouDidIt{160};
+    TimerRecord tmrPairMatch;  // its pause is set at every deal
+    TimerRecord tmrPairNoMatch{kMismatchPause};
+    TimerRecord tmrYouDidIt{kCelebrationTick};
 
     TimerRecord& timer(GameTimer which);
     const TimerRecord& timer(GameTimer which) const;

@@ -24,7 +24,7 @@ void Game::tmrYouDidIt_Timer()
     // One colour a tick; the tick at the list's last index ends the celebration.
     const int lastIndex = int(m_form.CelebrationColors.size()) - 1;
     if (tick < lastIndex) {
-        m_form.BackColor = ColorFromName(m_form.CelebrationColors[std::size_t(tick)]);
+        m_form.BackColor = colourFromName(m_form.CelebrationColors[std::size_t(tick)]);
         return;
     }
 

@@ -8,8 +8,6 @@
 namespace twindle {
 
 namespace {
-constexpr int kMatchPauseCardsDisappear = 1200;
-constexpr int kMatchPauseCardsStay = 100;
 constexpr int kSoundChoices = 4;
 }
 
@@ -32,8 +30,8 @@ void Game::CardPosition(Integer numcards)
     m_form.tmrPairMatch.setInterval(m_globals.CardsDisappear ? kMatchPauseCardsDisappear
                                                              : kMatchPauseCardsStay);
 
-    m_random.Randomize();
-    m_form.MatchSound = Integer(std::floor(double(m_random.Rnd()) * kSoundChoices + 1));
+    m_random.reseedFromClock();
+    m_form.MatchSound = Integer(std::floor(double(m_random.nextFraction()) * kSoundChoices + 1));
 
     m_form.MousePointer = kPointingHand;
 
@@ -65,11 +63,11 @@ void Game::stopCelebration()
 // earlier game, larger or of the other kind, stays behind.
 void Game::clearBoard()
 {
-    const Colour faceDownColour = ColorFromName("prettyblue");
+    const Colour faceDownColour = colourFromName("prettyblue");
     for (int i = 0; i < kSlotCount; ++i) {
         PictureCard& picture = m_form.card[i];
         picture.Visible = false;
-        picture.Picture = m_form.cardback.Picture;
+        picture.Picture = kCardBackPicture;
         picture.Left = kSlotParking.left;
         picture.Top = kSlotParking.top;
 

@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include "game/free_slot.h"
 #include "game/tag_text.h"
 #include "toolkit/random_source.h"
 
@@ -30,22 +31,6 @@ constexpr int kFilledFrom = 10;
 // Attempts at a random free slot before the lowest free slot is taken instead.
 constexpr int kLastRandomAttempt = 99;
 
-bool isFreeSlot(const std::string& tag)
-{
-    return tagNumber(tag) == 3.0;
-}
-
-template <typename Slots>
-Integer lowestFreeSlot(const Slots& slots, Integer numcards)
-{
-    const int last = std::min(numcards - 1, kSlotCount - 1);
-    for (int i = 0; i <= last; ++i) {
-        if (isFreeSlot(slots[std::size_t(i)].Tag))
-            return Integer(i);
-    }
-    return 0;
-}
-
 // Deals numcards faces of one kind into the slots' tags: numcards / 2 distinct faces, each
 // doubled into a pair, each placed in a random free slot among slots 0 to numcards - 1.
 template <typename Slots>
@@ -68,8 +53,8 @@ private:
     // Every draw reseeds first; the reseed never restarts the sequence, so this loop ends.
     float freshFraction()
     {
-        m_random.Randomize();
-        return m_random.Rnd();
+        m_random.reseedFromClock();
+        return m_random.nextFraction();
     }
 
     int pairs() const { return int(std::nearbyint(m_numcards / 2.0)); }
@@ -110,7 +95,7 @@ private:
                     ? int(std::floor(double(freshFraction()) * m_numcards))
                     : lowestFreeSlot(m_slots, m_numcards);
                 std::string& tag = m_slots[std::size_t(slot)].Tag;
-                if (isFreeSlot(tag)) {
+                if (!isInPlay(tag)) {
                     tag = integerText(m_faces[std::size_t(i)]);
                     break;
                 }
@@ -146,16 +131,6 @@ void Game::CardAscToTags(Integer numcards)
     const FaceRange letters =
         m_globals.CardType == kSameCapitals ? kSameCapitalFaces : kCapitalAndSmallFaces;
     FaceDealer(m_form.capCard, numcards, letters, m_random).deal();
-}
-
-Integer Game::NextAvail(Integer numcards) const
-{
-    return lowestFreeSlot(m_form.card, numcards);
-}
-
-Integer Game::NextAvailCap(Integer numcards) const
-{
-    return lowestFreeSlot(m_form.capCard, numcards);
 }
 
 } // namespace twindle

@@ -1,6 +1,9 @@
 #include "game.h"
 
 #include "assets/named_colours.h"
+#include "game/tag_text.h"
+
+#include <algorithm>
 
 namespace twindle {
 
@@ -30,8 +33,8 @@ void Game::Form_Load()
     for (PictureCard& slot : m_form.card)
         slot.Tag = kOutOfPlayTag;
 
-    m_form.ForeColor = ColorFromName("kaki");
-    m_form.BackColor = ColorFromName("kaki");
+    m_form.ForeColor = colourFromName("kaki");
+    m_form.BackColor = colourFromName("kaki");
 
     m_globals.CardType = kPictureCards;
     m_globals.CardsDisappear = true;
@@ -52,6 +55,29 @@ void Game::fireTimer(GameTimer which)
     case GameTimer::PairNoMatch: tmrPairNoMatch_Timer(); break;
     case GameTimer::YouDidIt: tmrYouDidIt_Timer(); break;
     }
+}
+
+void Game::setOptions(bool cardsDisappear, bool pairSound)
+{
+    if (m_globals.CardsMatched <= 0)
+        m_globals.CardsDisappear = cardsDisappear;
+    m_globals.PairSound = pairSound;
+}
+
+void Game::dealGame(Integer cardType, Integer numcards)
+{
+    const bool knownKind = cardType >= kPictureCards && cardType <= kCapitalAndSmall;
+    if (!knownKind || !isDealableCount(numcards))
+        return;
+    m_globals.CardType = cardType;
+    CardPosition(numcards);
+}
+
+bool Game::isGameInProgress() const
+{
+    const auto inPlay = [](const auto& slot) { return isInPlay(slot.Tag); };
+    return playsPictures() ? std::ranges::any_of(m_form.card, inPlay)
+                           : std::ranges::any_of(m_form.capCard, inPlay);
 }
 
 Game::Slot Game::slotOfGame(int index)

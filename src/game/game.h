@@ -1,5 +1,12 @@
 #pragma once
 
+// Names. The game keeps the names it has always had for its own state and handlers: the
+// records (GlobalVars, MainForm and their fields such as CardsMatched, FirstCard, capCard,
+// tmrPairMatch) and the handlers and operations of this class (card_Click, CardPosition,
+// YouWon, ...), so that they can be read side by side with the game's rules. Everything else,
+// here and in the windows, assets and toolkit, is named in the house style: types PascalCase,
+// functions and variables camelCase, members m_name.
+
 #include "game/board_effects.h"
 #include "game/board_records.h"
 
@@ -8,14 +15,13 @@ namespace twindle {
 class RandomSource;
 
 // The whole game behind the main window: the program-wide variables, the window's variables,
-// controls and timers as plain records, and the handlers that act on them.
+// controls and timers as plain records, and the handlers that act on them. Only the game writes
+// its records; the windows read them and call its handlers and verbs.
 class Game {
 public:
     Game(RandomSource& random, BoardEffects& effects);
 
-    GlobalVars& globals() { return m_globals; }
     const GlobalVars& globals() const { return m_globals; }
-    MainForm& form() { return m_form; }
     const MainForm& form() const { return m_form; }
     const ScreenRecord& screen() const { return m_screen; }
 
@@ -27,26 +33,34 @@ public:
 
     void card_Click(Integer Index);
     void capCard_Click(Integer Index);
-    void tmrPairMatch_Timer();
-    void tmrPairNoMatch_Timer();
-    void tmrYouDidIt_Timer();
 
     // Runs a timer's handler when the timer is enabled; a disabled timer never fires.
     void fireTimer(GameTimer which);
 
-    // Face assignment, called by the deal.
-    void CardFrontsToTags(Integer numcards);
-    void CardAscToTags(Integer numcards);
-    Integer NextAvail(Integer numcards) const;
-    Integer NextAvailCap(Integer numcards) const;
+    // The options dialog's OK. Once a pair of the game has been found, whether found pairs leave
+    // the board is settled for that game, and a change to it is kept out.
+    void setOptions(bool cardsDisappear, bool pairSound);
 
-    // The last pair is found: the celebration starts.
-    void YouWon();
+    // The new game dialog's choice: the kind of cards goes into CardType, then the deal.
+    void dealGame(Integer cardType, Integer numcards);
 
-    // The array that holds the current kind's cards.
+    // Whether the board holds a game that is not finished: some card of the current kind is
+    // still in play. Cards of the other kind left from an earlier game do not count, nor do
+    // found pairs that stay framed on the board.
+    bool isGameInProgress() const;
+
     bool playsPictures() const { return m_globals.CardType == kPictureCards; }
 
 private:
+    void tmrPairMatch_Timer();
+    void tmrPairNoMatch_Timer();
+    void tmrYouDidIt_Timer();
+    void YouWon();
+
+    // Face assignment, called by the deal.
+    void CardFrontsToTags(Integer numcards);
+    void CardAscToTags(Integer numcards);
+
     // What both card arrays have in common, for steps that act on the array in use.
     struct Slot {
         std::string& Tag;

@@ -39,4 +39,12 @@ constexpr Integer kPointingHand = 99;  // the main window's own pointer picture
 using PictureId = int;
 constexpr PictureId kCardBackPicture = 0;
 
+// The board's pauses, in milliseconds. A found pair waits long enough to be seen when it is
+// about to leave the board, and only a moment when it stays there framed; the pause is set at
+// every deal from the option as it stands then.
+constexpr int kMismatchPause = 1000;
+constexpr int kMatchPauseCardsDisappear = 1200;
+constexpr int kMatchPauseCardsStay = 100;
+constexpr int kCelebrationTick = 160;
+
 } // namespace twindle

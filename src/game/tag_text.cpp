@@ -5,6 +5,8 @@
 
 namespace twindle {
 
+namespace {
+
 std::optional<double> tagNumber(std::string_view tag)
 {
     double value = 0;
@@ -15,6 +17,8 @@ std::optional<double> tagNumber(std::string_view tag)
     return value;
 }
 
+} // namespace
+
 std::optional<int> tagInteger(std::string_view tag)
 {
     const std::optional<double> number = tagNumber(tag);
@@ -23,10 +27,10 @@ std::optional<int> tagInteger(std::string_view tag)
     return int(std::nearbyint(*number));  // the default rounding mode rounds halves to even
 }
 
-bool isInPlayTag(std::string_view tag)
+bool isInPlay(std::string_view tag)
 {
     const std::optional<double> number = tagNumber(tag);
-    return number && *number != 3;
+    return number && *number > 3;
 }
 
 std::string integerText(int value)
@@ -34,7 +38,7 @@ std::string integerText(int value)
     return std::to_string(value);
 }
 
-std::string Chr(int code)
+std::string characterText(int code)
 {
     return std::string(1, char(code));
 }

@@ -6,23 +6,20 @@
 
 namespace twindle {
 
-// A slot's tag carries its face as decimal text. These read and write it the way the
-// board always has.
-
-// The tag read as a number; nothing when the text is not a number.
-std::optional<double> tagNumber(std::string_view tag);
+// A slot's tag carries its face as decimal text: "101" to "143" a picture, "65" to "90" a
+// capital, "97" to "122" a small letter; "3" marks a slot out of play.
 
 // The tag read as an integer: its number rounded to the nearest integer, halves to even;
 // nothing when the text is not a number.
 std::optional<int> tagInteger(std::string_view tag);
 
-// A slot is in play when its tag reads as a number other than 3.
-bool isInPlayTag(std::string_view tag);
+// A slot is in play while its tag carries a face, which is any number above the out-of-play 3.
+bool isInPlay(std::string_view tag);
 
 // An integer as decimal text, with a leading '-' when negative.
 std::string integerText(int value);
 
 // The one-character text of a character code.
-std::string Chr(int code);
+std::string characterText(int code);
 
 } // namespace twindle

@@ -3,13 +3,11 @@
 #include "assets/named_colours.h"
 #include "game/pair_rules.h"
 #include "game/tag_text.h"
+#include "toolkit/sound_flags.h"
 
 namespace twindle {
 
 namespace {
-
-// The flag the pair sound is played with: it yields to a sound already playing.
-constexpr int kSoundYieldsToPlaying = 16;
 
 const char* matchSoundName(Integer matchSound)
 {
@@ -29,7 +27,7 @@ const char* matchSoundName(Integer matchSound)
 bool Game::mayTurn(Integer index, const std::string& tag, bool visible) const
 {
     const bool tryPending = m_form.tmrPairNoMatch.Enabled() || m_form.tmrPairMatch.Enabled();
-    return visible && !tryPending && isInPlayTag(tag) && index != m_globals.FirstCard;
+    return visible && !tryPending && isInPlay(tag) && index != m_globals.FirstCard;
 }
 
 void Game::card_Click(Integer Index)
@@ -57,8 +55,8 @@ void Game::capCard_Click(Integer Index)
     if (!mayTurn(Index, clicked.Tag, clicked.Visible))
         return;
 
-    clicked.Caption = Chr(*tagInteger(clicked.Tag));
-    clicked.BackColor = ColorFromName("dove");
+    clicked.Caption = characterText(*tagInteger(clicked.Tag));
+    clicked.BackColor = colourFromName("dove");
 
     if (!isSlotIndex(m_globals.FirstCard)) {
         m_globals.FirstCard = Index;
@@ -119,17 +117,17 @@ void Game::tmrPairMatch_Timer()
 void Game::playMatchSound()
 {
     if (const char* name = matchSoundName(m_form.MatchSound))
-        m_effects.PlayResSound(name, kSoundYieldsToPlaying);
+        m_effects.playSound(name, kSoundNoStop);
 }
 
 void Game::tmrPairNoMatch_Timer()
 {
-    const Colour faceDownColour = ColorFromName("prettyblue");
+    const Colour faceDownColour = colourFromName("prettyblue");
     for (const Integer index : {m_globals.FirstCard, m_globals.SecondCard}) {
         if (!isSlotIndex(index))
             continue;
         if (playsPictures()) {
-            m_form.card[index].Picture = m_form.cardback.Picture;
+            m_form.card[index].Picture = kCardBackPicture;
         } else {
             m_form.capCard[index].BackColor = faceDownColour;
             m_form.capCard[index].Caption = "?";

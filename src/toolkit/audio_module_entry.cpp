@@ -1,10 +1,10 @@
 // The entry point of the twindle_audio module, which the program loads at its first sound.
 #include "toolkit/audio_module.h"
-#include "toolkit/qt_sound_output.h"
+#include "toolkit/qt_audio_output.h"
 
 #include <QtGlobal>
 
 extern "C" Q_DECL_EXPORT twindle::SoundOutput* twindleCreateAudioOutput()
 {
-    return new twindle::QtSoundOutput;
+    return new twindle::QtAudioOutput;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/sound_output.h"
+#include "toolkit/sound_call.h"
 
 #include <QAudioDevice>
 #include <QByteArray>

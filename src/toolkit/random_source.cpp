@@ -17,7 +17,7 @@ constexpr std::uint64_t scramble(std::uint64_t z)
     return z ^ (z >> 31);
 }
 
-// Rnd keeps the top 24 bits: exactly what a float's mantissa holds, so every value
+// A fraction keeps the top 24 bits: exactly what a float's mantissa holds, so every value
 // k / 2^24 is represented exactly and 1.0 is never reached.
 constexpr int kFractionBits = 24;
 constexpr float kFractionScale = 1.0f / float(1u << kFractionBits);
@@ -36,12 +36,12 @@ ClockMixedRandom::ClockMixedRandom(ClockReading clock, std::uint64_t seed)
 {
 }
 
-void ClockMixedRandom::Randomize()
+void ClockMixedRandom::reseedFromClock()
 {
     m_state = scramble(m_state ^ scramble(m_clock()));
 }
 
-float ClockMixedRandom::Rnd()
+float ClockMixedRandom::nextFraction()
 {
     m_state += kGoldenGamma;
     return float(scramble(m_state) >> (64 - kFractionBits)) * kFractionScale;

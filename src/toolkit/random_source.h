@@ -11,13 +11,13 @@ using ClockReading = std::function<std::uint64_t()>;
 // Nanoseconds of the monotonic system clock.
 std::uint64_t steadyClockNanoseconds();
 
-// The game's random numbers: Rnd() gives a single-precision fraction in [0, 1) and
-// Randomize() reseeds from the clock.
+// The game's random numbers: nextFraction() gives a single-precision fraction in [0, 1), and
+// reseedFromClock() reseeds from the clock.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void Randomize() = 0;
-    virtual float Rnd() = 0;
+    virtual void reseedFromClock() = 0;
+    virtual float nextFraction() = 0;
 };
 
 // The random source the game plays with.
@@ -33,8 +33,8 @@ public:
     explicit ClockMixedRandom(ClockReading clock = steadyClockNanoseconds,
                               std::uint64_t seed = kDefaultSeed);
 
-    void Randomize() override;
-    float Rnd() override;
+    void reseedFromClock() override;
+    float nextFraction() override;
 
 private:
     ClockReading m_clock;

@@ -1,29 +1,20 @@
 # The WAVE image parser: plain C++ without Qt, so that a fuzzer can drive it on its own.
 add_library(twindle_wave STATIC wave_image.cpp)
 target_include_directories(twindle_wave PUBLIC ${TWINDLE_SOURCE_ROOT})
-set_target_properties(twindle_wave PROPERTIES POSITION_INDEPENDENT_CODE ON)
+target_link_libraries(twindle_wave)
 
 # The sound call: its timing and flags, and the way to the audio output. Qt Multimedia is not
 # linked here, so that the program starts without loading the sound system.
-add_library(twindle_toolkit STATIC
-    audio_module.cpp
-    deferred_sound_output.cpp
-    system_sound_device.cpp
-    timed_sound_device.cpp
-)
+add_library(twindle_toolkit STATIC audio_module.cpp sound_call.cpp)
 target_include_directories(twindle_toolkit PUBLIC ${TWINDLE_SOURCE_ROOT})
 target_link_libraries(twindle_toolkit PUBLIC twindle_wave Qt6::Core)
 
 # The audio output over Qt Multimedia, and the module that carries it, loaded at the first sound
 # from lib/twindle beside the program's bin directory.
-add_library(twindle_audio_output STATIC
-    audio_player.cpp
-    audio_thread.cpp
-    qt_sound_output.cpp
-)
+add_library(twindle_audio_output STATIC audio_player.cpp qt_audio_output.cpp)
 target_include_directories(twindle_audio_output PUBLIC ${TWINDLE_SOURCE_ROOT})
-target_link_libraries(twindle_audio_output PUBLIC twindle_wave Qt6::Core Qt6::Multimedia)
-set_target_properties(twindle_audio_output PROPERTIES POSITION_INDEPENDENT_CODE ON)
+target_link_libraries(twindle_audio_output
+    PUBLIC twindle_wave Qt6::Core Qt6::Multimedia)
 
 add_library(twindle_audio MODULE audio_module_entry.cpp)
 target_link_libraries(twindle_audio PRIVATE twindle_audio_output)

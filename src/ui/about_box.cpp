@@ -17,17 +17,16 @@ constexpr int kLineWidth = 4755;
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, kFixedDialogFlags)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("Twindle"));
     setWindowIcon(aboutBoxIcon());
     setFixedSize(twipsToPixels(4770), twipsToPixels(4890));
 
-    Picture1 = new PictureBox(aboutLogo(devicePixelRatioF()), PictureBox::Fit::OwnSize, this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setLineWidth(2);
-    placeInTwips(*Picture1, 0, 0, kLineWidth, 3435);
-    connect(Picture1, &PictureBox::doubleClicked, this, &AboutBox::accept);
+    m_logo = new PictureBox(aboutLogo(devicePixelRatioF()), PictureBox::Fit::OwnSize, this);
+    m_logo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_logo->setLineWidth(2);
+    placeInTwips(*m_logo, 0, 0, kLineWidth, 3435);
+    connect(m_logo, &PictureBox::doubleClicked, this, &AboutBox::accept);
 
     buildTextLines();
     centreOnScreen(*this);
@@ -45,7 +44,6 @@ void AboutBox::buildTextLines()
     };
 
     QLabel* title = addLine(QStringLiteral("Twindle! For Toddlers vers 1.0"), 3450, 315, arialFont(12));
-    title->setObjectName(QStringLiteral("Label1_0"));
     title->setToolTip(QStringLiteral("Thank you to every small player who tried it first"));
 
     QLabel* motto = addLine(QStringLiteral("Made for little hands"), 3855, 270, arialFont(11.25));
@@ -55,7 +53,6 @@ void AboutBox::buildTextLines()
 
     QLabel* credits = addLine(QStringLiteral("(pictures from Twemoji, CC-BY 4.0)"), 4140, 330,
                               arialFont(9, true));
-    credits->setObjectName(QStringLiteral("Label1_2"));
     credits->setToolTip(QStringLiteral("Twemoji graphics: CC-BY 4.0. Fonts: Liberation, SIL Open "
                                        "Font License 1.1. See the README for the full credits."));
 

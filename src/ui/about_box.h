@@ -6,7 +6,7 @@ namespace twindle {
 
 class PictureBox;
 
-// frmAbout: the logo above the title line and the credits. A double-click on the logo closes
+// The about box: the logo above the title line and the credits. A double-click on the logo closes
 // it, as does its close box; it changes nothing in the game.
 class AboutBox : public QDialog {
     Q_OBJECT
@@ -14,12 +14,12 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent = nullptr);
 
-    PictureBox* picture() const { return Picture1; }
+    PictureBox* logo() const { return m_logo; }
 
 private:
     void buildTextLines();
 
-    PictureBox* Picture1 = nullptr;
+    PictureBox* m_logo = nullptr;
 };
 
 } // namespace twindle

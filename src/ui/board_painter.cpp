@@ -44,7 +44,7 @@ void paintPictureCard(QPainter& painter, const PictureCard& card)
 {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QPixmap picture = card.Picture == kCardBackPicture ? cardBackPicture(ratio)
-                                                             : LoadResPicture(card.Picture, ratio);
+                                                             : cardFrontPicture(card.Picture, ratio);
     painter.drawPixmap(twipsToPixels(card.Left), twipsToPixels(card.Top), picture);
 }
 

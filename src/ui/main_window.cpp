@@ -1,9 +1,9 @@
 #include "main_window.h"
 
-#include "assets/play_sounds.h"
+#include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
+#include "toolkit/audio_module.h"
 #include "toolkit/forms.h"
-#include "toolkit/twips.h"
 #include "ui/about_box.h"
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
@@ -21,7 +21,7 @@ MainWindow::MainWindow(QWidget* parent)
                               | Qt::WindowCloseButtonHint)
     , m_game(m_random, *this)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Twindle"));
     setWindowIcon(programIcon());
 
@@ -30,8 +30,8 @@ MainWindow::MainWindow(QWidget* parent)
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_board, &BoardView::pictureCardClicked, this, &MainWindow::card_Click);
-    connect(m_board, &BoardView::letterCardClicked, this, &MainWindow::capCard_Click);
+    connect(m_board, &BoardView::pictureCardClicked, this, &MainWindow::onPictureCardClicked);
+    connect(m_board, &BoardView::letterCardClicked, this, &MainWindow::onLetterCardClicked);
     connect(&m_timers, &ModelTimers::timeout, this, &MainWindow::onTimer);
 
     m_game.Form_Load();
@@ -43,37 +43,43 @@ MainWindow::MainWindow(QWidget* parent)
 void MainWindow::buildMenu()
 {
     QMenuBar* menu = menuBar();
-    const auto addItem = [&](const char* name, const QString& caption, void (MainWindow::*handler)()) {
+    const auto addItem = [&](const char* name, const QString& caption, void (MainWindow::*command)()) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
-        connect(item, &QAction::triggered, this, handler);
+        connect(item, &QAction::triggered, this, command);
     };
-    addItem("mnuAbout", tr("&About"), &MainWindow::mnuAbout_Click);
-    addItem("mnuOptions", tr("&Options"), &MainWindow::mnuOptions_Click);
-    addItem("mnuStart", tr("&Start"), &MainWindow::mnuStart_Click);
+    addItem("aboutItem", tr("&About"), &MainWindow::openAboutBox);
+    addItem("optionsItem", tr("&Options"), &MainWindow::openOptions);
+    addItem("startItem", tr("&Start"), &MainWindow::openNewGameDialog);
 }
 
-void MainWindow::CardPosition(Integer numcards)
-{
-    m_game.CardPosition(numcards);
-    mirrorModel();
-}
-
-void MainWindow::mnuAbout_Click()
+void MainWindow::openAboutBox()
 {
     AboutBox about;
     runModal(about);
 }
 
-void MainWindow::mnuOptions_Click()
+void MainWindow::openOptions()
 {
     OptionsDialog options(m_game.globals(), this);
-    runModal(options);
+    if (runModal(options) == QDialog::Accepted) {
+        m_game.setOptions(options.cardsDisappear(), options.pairSound());
+        mirrorModel();
+    }
 }
 
-void MainWindow::mnuStart_Click()
+void MainWindow::openNewGameDialog()
 {
-    openNewGameDialog();
+    m_newGameDialogOpen = true;
+    RestartDialog dialog(
+        m_game,
+        [this](Integer cardType, Integer numcards) {
+            m_game.dealGame(cardType, numcards);
+            mirrorModel();
+        },
+        this);
+    runModal(dialog);
+    m_newGameDialogOpen = false;
 }
 
 // The celebration ends by asking for a new game; when the player has already opened the new
@@ -84,38 +90,32 @@ void MainWindow::showNewGameDialog()
         openNewGameDialog();
 }
 
-void MainWindow::openNewGameDialog()
-{
-    m_newGameDialogOpen = true;
-    RestartDialog dialog(m_game, [this](Integer numcards) { CardPosition(numcards); }, this);
-    runModal(dialog);
-    m_newGameDialogOpen = false;
-}
-
 // A dialog's own event loop may open while the board still shows the moment before (the end of
 // the celebration opens one from a timer), so the board is brought up to date first. When the
 // dialog closes the board takes the keyboard back: a window manager may leave the focus with
 // nobody when a dialog and the question above it close one after the other.
-void MainWindow::runModal(QDialog& dialog)
+int MainWindow::runModal(QDialog& dialog)
 {
     mirrorModel();
-    dialog.exec();
+    const int result = dialog.exec();
     mirrorModel();
     activateWindow();
+    return result;
 }
 
-void MainWindow::PlayResSound(const std::string& name, int flags)
+void MainWindow::playSound(std::string_view name, int flags)
 {
-    twindle::PlayResSound(QString::fromStdString(name), flags);
+    const QByteArray image = soundResource(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    systemSound().play(std::as_bytes(std::span(image.constData(), std::size_t(image.size()))), flags);
 }
 
-void MainWindow::card_Click(int index)
+void MainWindow::onPictureCardClicked(int index)
 {
     m_game.card_Click(Integer(index));
     mirrorModel();
 }
 
-void MainWindow::capCard_Click(int index)
+void MainWindow::onLetterCardClicked(int index)
 {
     m_game.capCard_Click(Integer(index));
     mirrorModel();

@@ -9,11 +9,10 @@
 
 namespace twindle {
 
-OptionsDialog::OptionsDialog(GlobalVars& globals, QWidget* parent)
+OptionsDialog::OptionsDialog(const GlobalVars& options, QWidget* parent)
     : QDialog(parent, kToolWindowFlags)
-    , m_globals(globals)
 {
-    setObjectName(QStringLiteral("frmOptions"));
+    setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral(" Options"));
     setFixedSize(twipsToPixels(2715), twipsToPixels(2070));
 
@@ -23,34 +22,37 @@ OptionsDialog::OptionsDialog(GlobalVars& globals, QWidget* parent)
         placeInTwips(*box, 165, top, 2655, 330);
         return box;
     };
-    Check1[0] = addCheckBox(QStringLiteral("Cards disappear"), 315);
-    Check1[1] = addCheckBox(QStringLiteral("Matching Pair sound"), 795);
+    m_checkBoxes[0] = addCheckBox(QStringLiteral("Cards disappear"), 315);
+    m_checkBoxes[1] = addCheckBox(QStringLiteral("Matching Pair sound"), 795);
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
-    placeInTwips(*btnOk, 1380, 1515, 1200, 435);
-    btnOk->setDefault(true);  // Enter presses OK
-    connect(btnOk, &QPushButton::clicked, this, &OptionsDialog::btnOk_Click);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    placeInTwips(*m_okButton, 1380, 1515, 1200, 435);
+    m_okButton->setDefault(true);  // Enter presses OK
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    setTabOrder(Check1[0], Check1[1]);
-    setTabOrder(Check1[1], btnOk);
+    setTabOrder(m_checkBoxes[0], m_checkBoxes[1]);
+    setTabOrder(m_checkBoxes[1], m_okButton);
 
-    Form_Load();
+    load(options);
     centreOnScreen(*this);
 }
 
-void OptionsDialog::Form_Load()
+void OptionsDialog::load(const GlobalVars& options)
 {
-    Check1[0]->setChecked(m_globals.CardsDisappear);
-    Check1[1]->setChecked(m_globals.PairSound);
+    m_checkBoxes[0]->setChecked(options.CardsDisappear);
+    m_checkBoxes[1]->setChecked(options.PairSound);
     // After the first pair of a game the pause and the look of found pairs are settled.
-    Check1[0]->setEnabled(m_globals.CardsMatched <= 0);
+    m_checkBoxes[0]->setEnabled(options.CardsMatched <= 0);
 }
 
-void OptionsDialog::btnOk_Click()
+bool OptionsDialog::cardsDisappear() const
 {
-    m_globals.CardsDisappear = Check1[0]->isChecked();
-    m_globals.PairSound = Check1[1]->isChecked();
-    accept();
+    return m_checkBoxes[0]->isChecked();
+}
+
+bool OptionsDialog::pairSound() const
+{
+    return m_checkBoxes[1]->isChecked();
 }
 
 } // namespace twindle

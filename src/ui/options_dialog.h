@@ -11,24 +11,26 @@ class QPushButton;
 
 namespace twindle {
 
-// frmOptions: the two options as check boxes. Nothing is written until OK; the close box
-// cancels. Once a pair of the game has been found, "Cards disappear" can no longer change.
+// The game's two options as check boxes. Nothing is chosen until OK; the close box cancels.
+// Once a pair of the game has been found, "Cards disappear" can no longer change.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(GlobalVars& globals, QWidget* parent = nullptr);
+    explicit OptionsDialog(const GlobalVars& options, QWidget* parent = nullptr);
 
-    QCheckBox* checkBox(int index) const { return Check1.at(std::size_t(index)); }
-    QPushButton* okButton() const { return btnOk; }
+    // What the boxes say; the caller hands them to the game when the dialog was accepted.
+    bool cardsDisappear() const;
+    bool pairSound() const;
+
+    QCheckBox* checkBox(int index) const { return m_checkBoxes.at(std::size_t(index)); }
+    QPushButton* okButton() const { return m_okButton; }
 
 private:
-    void Form_Load();
-    void btnOk_Click();
+    void load(const GlobalVars& options);
 
-    GlobalVars& m_globals;
-    std::array<QCheckBox*, 2> Check1{};
-    QPushButton* btnOk = nullptr;
+    std::array<QCheckBox*, 2> m_checkBoxes{};
+    QPushButton* m_okButton = nullptr;
 };
 
 } // namespace twindle

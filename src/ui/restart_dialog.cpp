@@ -2,7 +2,6 @@
 
 #include "assets/fonts.h"
 #include "assets/window_pictures.h"
-#include "game/game_in_progress.h"
 #include "toolkit/forms.h"
 #include "ui/picture_box.h"
 #include "ui/twips_geometry.h"
@@ -38,12 +37,11 @@ constexpr int kKindButtonTops[] = {1170, 1995, 2820};
 
 } // namespace
 
-RestartDialog::RestartDialog(Game& game, Dealer deal, QWidget* parent)
+RestartDialog::RestartDialog(const Game& game, Dealer deal, QWidget* parent)
     : QDialog(parent, kToolWindowFlags)
-    , m_game(game)
     , m_deal(std::move(deal))
 {
-    setObjectName(QStringLiteral("frmRestart"));
+    setObjectName(QStringLiteral("restartDialog"));
     setWindowTitle(QStringLiteral("Start New Game"));
     setFixedSize(twipsToPixels(5850), twipsToPixels(3675));
 
@@ -52,8 +50,8 @@ RestartDialog::RestartDialog(Game& game, Dealer deal, QWidget* parent)
     buildKindButtons();
     buildCountButtons();
 
-    Form_Load();
-    btnOK.at(8)->setFocus();
+    load(game);
+    m_countButtons.at(8)->setFocus();
     centreOnScreen(*this);
 }
 
@@ -77,7 +75,7 @@ void RestartDialog::buildSampleRows()
     const qreal ratio = devicePixelRatioF();
     const auto addPicture = [&](QPixmap picture, PictureBox::Fit fit, int kind) {
         auto* box = new PictureBox(std::move(picture), fit, this);
-        connect(box, &PictureBox::clicked, this, [this, kind] { Image1_Click(kind); });
+        connect(box, &PictureBox::clicked, this, [this, kind] { m_kindButtons[std::size_t(kind)]->setChecked(true); });
         return box;
     };
     for (int kind = 0; kind < 3; ++kind) {
@@ -102,7 +100,7 @@ void RestartDialog::buildKindButtons()
 {
     for (int kind = 0; kind < 3; ++kind) {
         auto* button = new QRadioButton(this);
-        button->setObjectName(QStringLiteral("optType%1").arg(kind));
+        button->setObjectName(QStringLiteral("kindButton%1").arg(kind));
         button->setAutoFillBackground(true);
         QPalette palette = button->palette();
         palette.setColor(button->backgroundRole(), Qt::white);
@@ -110,28 +108,28 @@ void RestartDialog::buildKindButtons()
         placeInTwips(*button, 405, kKindButtonTops[kind], 345, 525);
         connect(button, &QRadioButton::toggled, this, [this, kind](bool selected) {
             if (selected)
-                optType_Click(kind);
+                m_newCardType = Integer(kind);
             followSelectionWithTabStop();
         });
         button->installEventFilter(this);
-        optType[std::size_t(kind)] = button;
+        m_kindButtons[std::size_t(kind)] = button;
     }
-    optType[0]->setChecked(true);
+    m_kindButtons[0]->setChecked(true);
 }
 
 // The kinds are one group, as option buttons are on every desktop: the keyboard enters it at the
 // selected kind, the only one that is a tab stop.
 void RestartDialog::followSelectionWithTabStop()
 {
-    for (QRadioButton* button : optType)
+    for (QRadioButton* button : m_kindButtons)
         button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // Inside the group the arrow keys move the selection, from the last kind round to the first.
 bool RestartDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto found = std::ranges::find(optType, watched);
-    if (found == optType.end() || event->type() != QEvent::KeyPress)
+    const auto found = std::ranges::find(m_kindButtons, watched);
+    if (found == m_kindButtons.end() || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     int step = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {
@@ -141,10 +139,10 @@ bool RestartDialog::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Left: step = -1; break;
     default: return QDialog::eventFilter(watched, event);
     }
-    const int kindCount = int(optType.size());
-    const int next = (int(found - optType.begin()) + step + kindCount) % kindCount;
-    optType[std::size_t(next)]->setChecked(true);
-    optType[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+    const int kindCount = int(m_kindButtons.size());
+    const int next = (int(found - m_kindButtons.begin()) + step + kindCount) % kindCount;
+    m_kindButtons[std::size_t(next)]->setChecked(true);
+    m_kindButtons[std::size_t(next)]->setFocus(Qt::TabFocusReason);
     return true;
 }
 
@@ -155,57 +153,49 @@ void RestartDialog::buildCountButtons()
     for (std::size_t i = 0; i < std::size(kCounts); ++i) {
         const int count = kCounts[i];
         auto* button = new QPushButton(QString::number(count), this);
-        button->setObjectName(QStringLiteral("btnOK%1").arg(count));
+        button->setObjectName(QStringLiteral("countButton%1").arg(count));
         button->setFont(arialFont(27.75));
         button->setPalette(palette);
         // The dialog has no default button: Enter presses only a number that has the focus.
         button->setAutoDefault(false);
         placeInTwips(*button, i % 2 == 0 ? 3105 : 4290, 1050 + 840 * int(i / 2), 1155, 705);
-        connect(button, &QPushButton::clicked, this, [this, count] { btnOK_Click(count); });
-        btnOK[count] = button;
+        connect(button, &QPushButton::clicked, this, [this, count] { onCountPressed(count); });
+        m_countButtons[count] = button;
     }
 
     // Keyboard order: the counts in rising order, then the kinds from the bottom row up.
-    QWidget* previous = btnOK.at(8);
-    for (QWidget* next : {static_cast<QWidget*>(btnOK.at(10)), static_cast<QWidget*>(btnOK.at(12)),
-                          static_cast<QWidget*>(btnOK.at(14)), static_cast<QWidget*>(btnOK.at(16)),
-                          static_cast<QWidget*>(btnOK.at(18)), static_cast<QWidget*>(optType[2]),
-                          static_cast<QWidget*>(optType[1]), static_cast<QWidget*>(optType[0])}) {
+    QWidget* previous = m_countButtons.at(8);
+    for (QWidget* next : {static_cast<QWidget*>(m_countButtons.at(10)),
+                          static_cast<QWidget*>(m_countButtons.at(12)),
+                          static_cast<QWidget*>(m_countButtons.at(14)),
+                          static_cast<QWidget*>(m_countButtons.at(16)),
+                          static_cast<QWidget*>(m_countButtons.at(18)),
+                          static_cast<QWidget*>(m_kindButtons[2]),
+                          static_cast<QWidget*>(m_kindButtons[1]),
+                          static_cast<QWidget*>(m_kindButtons[0])}) {
         setTabOrder(previous, next);
         previous = next;
     }
 }
 
-// The dialog opens showing the kind of the current game, and works out whether that game is
-// still being played.
-void RestartDialog::Form_Load()
+// The dialog opens showing, and holding, the kind of the current game, and works out whether that
+// game is still being played.
+void RestartDialog::load(const Game& game)
 {
-    GameInProgress = false;
-    optType[std::size_t(std::clamp<int>(m_game.globals().CardType, 0, 2))]->setChecked(true);
-    GameInProgress = isGameInProgress(m_game);
+    m_kindButtons[std::size_t(std::clamp<int>(game.globals().CardType, 0, 2))]->setChecked(true);
+    m_gameInProgress = game.isGameInProgress();
 }
 
-void RestartDialog::optType_Click(int Index)
+void RestartDialog::onCountPressed(int count)
 {
-    NewCardType = Integer(Index);
-}
-
-void RestartDialog::Image1_Click(int Index)
-{
-    optType[std::size_t(Index)]->setChecked(true);
-}
-
-void RestartDialog::btnOK_Click(int Index)
-{
-    if (GameInProgress
+    if (m_gameInProgress
         && !askYesNo(QStringLiteral("Start new Game?"),
                      QStringLiteral("You have a game in progress!\nDo you want to restart?"),
                      this)) {
         reject();
         return;
     }
-    m_game.globals().CardType = NewCardType;
-    m_deal(Integer(Index));
+    m_deal(m_newCardType, Integer(count));
     accept();
 }
 
@@ -216,7 +206,7 @@ void RestartDialog::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Enter:
     case Qt::Key_Return:
-        for (const auto& [count, button] : btnOK) {
+        for (const auto& [count, button] : m_countButtons) {
             if (button->hasFocus())
                 button->click();
         }

@@ -13,19 +13,21 @@ class QRadioButton;
 
 namespace twindle {
 
-// frmRestart, the new game dialog: the player picks the kind of cards with an option button (or
-// by clicking a sample picture of its row) and starts the game with a number button, which is
-// the count of cards. When a game is in progress the player is asked first.
+// The new game dialog: the player picks the kind of cards with an option button (or by clicking
+// a sample picture of its row) and starts the game with a number button, which is the count of
+// cards. When a game is in progress the player is asked first. The dialog has neither a default
+// nor a cancel button.
 class RestartDialog : public QDialog {
     Q_OBJECT
 
 public:
-    using Dealer = std::function<void(Integer numcards)>;
+    // Deals the chosen game; the dialog is still open meanwhile.
+    using Dealer = std::function<void(Integer cardType, Integer numcards)>;
 
-    RestartDialog(Game& game, Dealer deal, QWidget* parent = nullptr);
+    RestartDialog(const Game& game, Dealer deal, QWidget* parent = nullptr);
 
-    QPushButton* countButton(int count) const { return btnOK.at(count); }
-    QRadioButton* kindButton(int kind) const { return optType.at(std::size_t(kind)); }
+    QPushButton* countButton(int count) const { return m_countButtons.at(count); }
+    QRadioButton* kindButton(int kind) const { return m_kindButtons.at(std::size_t(kind)); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -36,21 +38,16 @@ private:
     void buildSampleRows();
     void buildKindButtons();
     void buildCountButtons();
+
+    void load(const Game& game);
     void followSelectionWithTabStop();
+    void onCountPressed(int count);
 
-    void Form_Load();
-    void optType_Click(int Index);
-    void Image1_Click(int Index);
-    void btnOK_Click(int Index);
-
-    Game& m_game;
     Dealer m_deal;
-
-    std::array<QRadioButton*, 3> optType{};
-    std::map<int, QPushButton*> btnOK;
-
-    bool GameInProgress = false;
-    Integer NewCardType = kPictureCards;
+    std::array<QRadioButton*, 3> m_kindButtons{};
+    std::map<int, QPushButton*> m_countButtons;
+    bool m_gameInProgress = false;
+    Integer m_newCardType = kPictureCards;
 };
 
 } // namespace twindle

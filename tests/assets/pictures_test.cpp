@@ -23,7 +23,6 @@ std::vector<Picture> allPictures()
 {
     const auto sample = [](SamplePicture which) { return std::bind_front(samplePicture, which); };
     std::vector<Picture> pictures = {
-        {"LETTERBACK", [](qreal ratio) { return LoadResPicture(u"LETTERBACK", ratio); }, {81, 110}},
         {"card back", cardBackPicture, {81, 110}},
         {"picture card sample", sample(SamplePicture::PictureCard), {34, 45}},
         {"capital A sample", sample(SamplePicture::CapitalA), {34, 45}},
@@ -33,7 +32,7 @@ std::vector<Picture> allPictures()
         {"about logo", aboutLogo, {316, 290}},
     };
     for (int id = 101; id <= 143; ++id) {
-        const auto front = [id](qreal ratio) { return LoadResPicture(id, ratio); };
+        const auto front = [id](qreal ratio) { return cardFrontPicture(id, ratio); };
         pictures.push_back({std::to_string(id), front, {81, 110}});
     }
     return pictures;
@@ -88,12 +87,10 @@ TEST(WindowPictures, IconsAreDrawnAt16And32PixelsAndThePointerPointsFromItsCorne
     EXPECT_EQ(pointingHandCursor().hotSpot(), QPoint(1, 1));
 }
 
-TEST(CardPictures, NoOtherIdOrNameHasAPicture)
+TEST(CardPictures, NoOtherIdHasAPicture)
 {
     for (const int id : {100, 144, 0, -1, INT_MIN, INT_MAX})
-        EXPECT_TRUE(LoadResPicture(id, 1.0).isNull() && LoadResPicture(id, 2.0).isNull()) << id;
-    for (const char16_t* name : {u"letterback", u"LETTERBACKS", u"LETTER", u"", u"101"})
-        EXPECT_TRUE(LoadResPicture(QStringView(name)).isNull());
+        EXPECT_TRUE(cardFrontPicture(id, 1.0).isNull() && cardFrontPicture(id, 2.0).isNull()) << id;
 }
 
 // A card's frame, 3 pixels wide: its colour and whether all of it has that colour; and inside
@@ -124,20 +121,12 @@ CardLook lookAt(const QPixmap& picture)
     return look;
 }
 
-TEST(CardPictures, LetterBackIsAWhiteCardInAMagentaFrame)
-{
-    const CardLook look = lookAt(LoadResPicture(u"LETTERBACK"));
-    EXPECT_EQ(look.frame, qRgb(192, 0, 192));
-    EXPECT_TRUE(look.evenFrame);
-    EXPECT_TRUE(look.drawn.isNull());
-}
-
 // Fronts up to 130 show a picture that fills the card one way or the other and most of it both
 // ways; the later ones a small picture in the middle.
 TEST(CardPictures, FrontsArePicturesOnWhiteInAColouredFrame)
 {
     for (int id = 101; id <= 143; ++id) {
-        const CardLook look = lookAt(LoadResPicture(id));
+        const CardLook look = lookAt(cardFrontPicture(id));
         const int red = qRed(look.frame), green = qGreen(look.frame), blue = qBlue(look.frame);
         EXPECT_GE(std::max({red, green, blue}) - std::min({red, green, blue}), 80) << id << ": a grey frame";
         EXPECT_TRUE(look.evenFrame) << id;

@@ -2,11 +2,13 @@
 
 #include "assets/named_colours.h"
 #include "game/board_grid.h"
+#include "game/free_slot.h"
 #include "game/tag_text.h"
 #include "support/statistics.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <map>
 #include <tuple>
@@ -24,8 +26,8 @@ TEST(StartUp, TheBoardIsKakiAndEmptyWithBothOptionsOnAndPictureCards)
     EXPECT_TRUE(play.game.globals().PairSound);
     EXPECT_EQ(play.game.globals().CardType, kPictureCards);
     EXPECT_EQ(play.game.globals().CardCount, 0);
-    EXPECT_EQ(form.BackColor, ColorFromName("kaki"));
-    EXPECT_EQ(form.ForeColor, ColorFromName("kaki"));
+    EXPECT_EQ(form.BackColor, colourFromName("kaki"));
+    EXPECT_EQ(form.ForeColor, colourFromName("kaki"));
     EXPECT_EQ((std::tuple{form.capYouDidIt.Left, form.capYouDidIt.Width}), (std::tuple{5, form.Width}));
     ASSERT_EQ(form.CelebrationColors.size(), 24u);
     EXPECT_EQ(form.CelebrationColors[1], "grey");
@@ -38,21 +40,22 @@ TEST(StartUp, TheBoardIsKakiAndEmptyWithBothOptionsOnAndPictureCards)
     EXPECT_EQ(play.game.globals().FirstCard, 0) << "no card answers before the first deal";
 }
 
-TEST(BoardGrid, PlacesTheSlotsRowByRowOnTheCountsGrid)
+// Every place of every grid, left and top in twips, as the cards have always stood: each count
+// has its own grid up to 12 cards, and larger games share the one of 18 places.
+Place expectedPlace(int count, int slot)
 {
-    const std::tuple<int, int, Place> places[] = {
-        {8, 0, {1125, 855}},   {8, 3, {5730, 855}},   {8, 4, {1125, 2775}},  {8, 7, {5730, 2775}},
-        {10, 4, {6270, 765}},  {10, 5, {450, 2775}},  {12, 2, {3975, 135}},  {12, 11, {5430, 3555}},
-        {14, 13, {1395, 3555}}, {14, 17, {6555, 3555}}, {18, 6, {105, 1845}}, {18, 3, {3975, 135}}};
-    for (const auto& [count, slot, place] : places)
-        EXPECT_EQ(BoardGrid(count).place(slot), place) << count << " cards, slot " << slot;
-    for (const int count : {8, 10, 12, 18}) {
-        for (int i = 0; i < BoardGrid(count).places(); ++i) {
-            const Place place = BoardGrid(count).place(i);
-            EXPECT_LE(place.left + kCardWidth, kBoardWidth);
-            EXPECT_LE(place.top + kCardHeight, kBoardHeight);
-        }
-    }
+    using Rows = std::pair<std::vector<int>, std::vector<int>>;  // column lefts, row tops
+    static const std::map<int, Rows> kGrids{
+        {8, {{1125, 2670, 4200, 5730}, {855, 2775}}},
+        {10, {{450, 1905, 3360, 4815, 6270}, {765, 2775}}},
+        {12, {{1080, 2535, 3975, 5430}, {135, 1845, 3555}}},
+        {18, {{105, 1395, 2685, 3975, 5265, 6555}, {135, 1845, 3555}}},
+    };
+    const Rows& grid = kGrids.at(count > 12 ? 18 : count);
+    const std::size_t columns = grid.first.size();
+    if (std::size_t(slot) >= columns * grid.second.size())
+        return kSlotParking;
+    return {grid.first[std::size_t(slot) % columns], grid.second[std::size_t(slot) / columns]};
 }
 
 class EveryDeal : public testing::TestWithParam<std::tuple<Integer, Integer>> {};
@@ -62,7 +65,7 @@ TEST_P(EveryDeal, ShowsJustItsCardsFaceDownOnTheGridEachFaceAsOnePair)
 {
     const auto [kind, count] = GetParam();
     PlayHarness play;
-    play.game.globals().CardsDisappear = false;
+    play.game.setOptions(false, true);
     play.deal(kind == kPictureCards ? kCapitalAndSmall : kPictureCards, 18);
     const auto [first, second] = play.pairsInPlay().front();
     play.click(first);
@@ -90,12 +93,14 @@ TEST_P(EveryDeal, ShowsJustItsCardsFaceDownOnTheGridEachFaceAsOnePair)
                                      : Place{form.card[i].Left, form.card[i].Top};
         EXPECT_EQ(shown, i < count) << "slot " << i;
         EXPECT_FALSE(form.card[i].Visible && form.capCard[i].Visible);
-        EXPECT_EQ(place, i < BoardGrid(count).places() ? BoardGrid(count).place(i) : kSlotParking);
+        EXPECT_EQ(place, expectedPlace(count, i)) << "slot " << i;
+        EXPECT_TRUE(place == kSlotParking
+                    || (place.left + kCardWidth <= kBoardWidth && place.top + kCardHeight <= kBoardHeight));
         EXPECT_EQ(other, kSlotParking);
         EXPECT_EQ((Place{form.ShapeDone[i].Left, form.ShapeDone[i].Top}), kFrameParking);
         EXPECT_FALSE(form.ShapeDone[i].Visible);
         EXPECT_EQ(form.card[i].Picture, kCardBackPicture);
-        EXPECT_EQ(form.capCard[i].BackColor, ColorFromName("prettyblue"));
+        EXPECT_EQ(form.capCard[i].BackColor, colourFromName("prettyblue"));
         if (i >= count) {
             EXPECT_EQ(play.tag(i), "3");
             continue;
@@ -123,27 +128,24 @@ INSTANTIATE_TEST_SUITE_P(KindsAndCounts, EveryDeal,
                          testing::Combine(testing::ValuesIn(test::kAllKinds),
                                           testing::ValuesIn(test::kAllCounts)));
 
-TEST(NextAvail, GivesTheLowestFreeSlotBelowTheCountOrZero)
+TEST(LowestFreeSlot, IsTheLowestFreeSlotBelowTheCountOrZero)
 {
-    PlayHarness play;
-    auto& card = play.game.form().card;
-    const auto tagsAre = [&](std::vector<const char*> tags) {
+    const auto lowestOf = [](std::vector<std::string> tags, Integer count) {
+        std::vector<PictureCard> slots(tags.size());
         for (std::size_t i = 0; i < tags.size(); ++i)
-            card[i].Tag = tags[i];
+            slots[i].Tag = tags[i];
+        return lowestFreeSlot(slots, count);
     };
-    tagsAre({"101", "3", "3", "102"});
-    EXPECT_EQ(play.game.NextAvail(4), 1);
-    tagsAre({"101", "102", "103", "104", "3.0"});
-    EXPECT_EQ(play.game.NextAvail(4), 0) << "never looks past slot numcards - 1";
-    EXPECT_EQ(play.game.NextAvail(5), 4) << "a tag that reads as 3 is free";
-    play.game.form().capCard[2].Tag = "3";
-    EXPECT_EQ(play.game.NextAvailCap(3), 2);
+    EXPECT_EQ(lowestOf({"101", "3", "3", "102"}, 4), 1);
+    EXPECT_EQ(lowestOf({"3", "101", "102", "103"}, 4), 0);
+    EXPECT_EQ(lowestOf({"101", "102", "103", "104", "3"}, 4), 0) << "never looks past slot numcards - 1";
+    EXPECT_EQ(lowestOf({"101", "102", "103", "104", "3.0"}, 5), 4) << "a tag that reads as 3 is free";
 }
 
 // Gives the fractions it is handed, then the last one again and again.
 struct ScriptedRandom : RandomSource {
-    void Randomize() override { ++reseeds; }
-    float Rnd() override
+    void reseedFromClock() override { ++reseeds; }
+    float nextFraction() override
     {
         ++draws;
         const float r = fractions.front();
@@ -158,21 +160,21 @@ struct ScriptedRandom : RandomSource {
 
 TEST(FaceAssignment, AfterNinetyEightMissesAFaceTakesTheLowestFreeSlot)
 {
-    // Faces 101, 102, 103 and 143 (the largest fraction, which would make 144 in single
-    // precision), then every slot draw lands on slot 0.
+    // The game's sound, then faces 101, 102, 103 and 143 (the largest fraction, which would make
+    // 144 in single precision), then every slot draw lands on slot 0.
     ScriptedRandom random;
-    random.fractions = {0.5f / 43, 1.5f / 43, 2.5f / 43, 1.0f - 1.0f / (1 << 24), 0.0f};
+    random.fractions = {0.5f, 0.5f / 43, 1.5f / 43, 2.5f / 43, 1.0f - 1.0f / (1 << 24), 0.0f};
     test::RecordingEffects effects;
     Game game(random, effects);
     game.Form_Load();
-    game.CardFrontsToTags(8);
+    game.dealGame(kPictureCards, 8);
     std::vector<std::string> tags;
     for (const PictureCard& card : game.form().card)
         tags.push_back(card.Tag);
     EXPECT_EQ(tags, (std::vector<std::string>{"101", "102", "103", "143", "101", "102", "103",
                                               "143", "3", "3", "3", "3", "3", "3", "3", "3", "3",
                                               "3"}));
-    EXPECT_EQ(random.draws, 4 + 1 + 7 * 98);
+    EXPECT_EQ(random.draws, 1 + 4 + 1 + 7 * 98);
     EXPECT_EQ(random.reseeds, random.draws) << "every draw is preceded by a reseed";
 }
 
@@ -184,34 +186,54 @@ TEST(FaceAssignment, DealsFinishWhateverTheClockSays)
         Game game(random, effects);
         game.Form_Load();
         for (const Integer kind : test::kAllKinds) {
-            game.globals().CardType = kind;
-            game.CardPosition(18);
+            game.dealGame(kind, 18);
             EXPECT_EQ(game.globals().CardCount, 18);
         }
     }
 }
 
-// Over many deals no face, no slot and no sound is favoured.
+// Over many deals no face and no slot is favoured, LOON is heard in half the games and each other
+// sound in a quarter, and in a game of capitals with their small letters every slot holds a
+// capital as often as a small letter.
 TEST(FaceAssignment, FacesSlotsAndSoundsComeUpEvenly)
 {
     PlayHarness play;
     constexpr int kDeals = 4000;
-    std::vector<long> faces(43), slotsOfALetter(18), sounds(4);
+    std::vector<long> faces(43), slotsOfALetter(18), capitalsInSlot(18);
+    std::map<std::string, long> sounds;
     for (int deal = 0; deal < kDeals; ++deal) {
         play.deal(kPictureCards, 18);
-        for (int i = 0; i < 18; ++i)
-            ++faces[std::size_t(*tagInteger(play.tag(i)) - 101)];
-        ++sounds[std::size_t(play.game.form().MatchSound - 1)];
+        for (const auto& [first, second] : play.pairsInPlay())
+            ++faces[std::size_t(*tagInteger(play.tag(first)) - 101)];
+        const auto [first, second] = play.pairsInPlay().front();
+        play.click(first);
+        play.click(second);
+        play.settleTry();
+        ++sounds[play.effects.sounds.back().first];
         play.deal(kSameCapitals, 18);
         const std::string letter = play.tag(0);
         for (int i = 0; i < 18; ++i)
             slotsOfALetter[std::size_t(i)] += play.tag(i) == letter;
+        play.deal(kCapitalAndSmall, 18);
+        for (int i = 0; i < 18; ++i)
+            capitalsInSlot[std::size_t(i)] += *tagInteger(play.tag(i)) < 'a';
     }
-    EXPECT_LT(test::chiSquare(faces, kDeals * 18.0 / 43), test::chiSquareLimit(42));
+    // Nine faces of 43 a deal, drawn without putting back: their counts vary by 34 / 42 of what
+    // independent counts would.
+    EXPECT_LT(test::chiSquare(faces, kDeals * 9.0 / 43) * 42 / 34, test::chiSquareLimit(42));
     slotsOfALetter[0] -= kDeals;  // slot 0 holds its own letter by choice of the letter
     slotsOfALetter.erase(slotsOfALetter.begin());
     EXPECT_LT(test::chiSquare(slotsOfALetter, kDeals / 17.0), test::chiSquareLimit(16));
-    EXPECT_LT(test::chiSquare(sounds, kDeals / 4.0), test::chiSquareLimit(3));
+    const long loon = sounds["LOON"], party = sounds["PARTY"], bimblo = sounds["BIMBLO"];
+    EXPECT_EQ(loon + party + bimblo, kDeals);
+    const double soundSpread = std::pow(loon - kDeals / 2.0, 2) / (kDeals / 2.0)
+        + std::pow(party - kDeals / 4.0, 2) / (kDeals / 4.0) + std::pow(bimblo - kDeals / 4.0, 2) / (kDeals / 4.0);
+    EXPECT_LT(soundSpread, test::chiSquareLimit(2)) << loon << " LOON, " << party << " PARTY, " << bimblo << " BIMBLO";
+    // Each slot holds a capital in about half the deals: a count of variance kDeals / 4. Nine
+    // capitals a deal fix the sum of the 18 counts, which leaves 17 degrees of freedom and
+    // stretches each count's share of the variance by 18 / 17.
+    const double spread = test::chiSquare(capitalsInSlot, kDeals / 2.0) * 2 * 17 / 18;
+    EXPECT_LT(spread, test::chiSquareLimit(17));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "assets/named_colours.h"
 #include "game/game_types.h"
-#include "game/pair_rules.h"
 #include "game/tag_text.h"
 
 #include <algorithm>
@@ -28,15 +27,6 @@ SlotView viewOf(const Game& game, int i)
     }
     const LetterCard& card = game.form().capCard[i];
     return {card.Tag, card.Visible, card.Caption != "?"};
-}
-
-bool twins(const Game& game, const std::string& a, const std::string& b)
-{
-    switch (game.globals().CardType) {
-    case kPictureCards: return picturesPair(a, b);
-    case kSameCapitals: return a == b;
-    default: return a != b && lettersPair(a, b);
-    }
 }
 
 // The cards a pending try has turned up.
@@ -118,7 +108,7 @@ std::optional<std::string> brokenInvariant(const Game& game)
         ++inPlay;
         int twinsInPlay = 0;
         for (int j = 0; j < count; ++j)
-            twinsInPlay += j != i && twins(game, slot.tag, viewOf(game, j).tag);
+            twinsInPlay += j != i && areTwins(globals.CardType, slot.tag, viewOf(game, j).tag);
         if (twinsInPlay != 1)
             return describe("slot ", i, " (", slot.tag, ") has ", twinsInPlay, " twins in play");
         if (!slot.visible || form.ShapeDone[i].Visible)
@@ -130,6 +120,14 @@ std::optional<std::string> brokenInvariant(const Game& game)
     if (inPlay != count - globals.CardsMatched)
         return describe(inPlay, " cards in play, ", globals.CardsMatched, " of ", count, " matched");
     return std::nullopt;
+}
+
+bool areTwins(Integer cardType, std::string_view first, std::string_view second)
+{
+    if (cardType != kCapitalAndSmall)
+        return first == second;
+    const std::optional<int> a = tagInteger(first), b = tagInteger(second);
+    return a && b && (*a - *b == 32 || *b - *a == 32);
 }
 
 } // namespace twindle::test

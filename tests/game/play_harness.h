@@ -2,8 +2,9 @@
 
 #include "sim_clock.h"
 
+#include "invariant_check.h"
+
 #include "game/game.h"
-#include "game/pair_rules.h"
 #include "toolkit/random_source.h"
 
 #include <functional>
@@ -27,11 +28,11 @@ inline long long soundLength(const std::string& name)
 
 // Stands in for the main window's sound and dialog, and remembers what was asked of it.
 struct RecordingEffects : BoardEffects {
-    void PlayResSound(const std::string& name, int flags) override
+    void playSound(std::string_view name, int flags) override
     {
         sounds.emplace_back(name, flags);
         if (onSound)
-            onSound(name);
+            onSound(std::string(name));
     }
     void showNewGameDialog() override
     {
@@ -60,8 +61,7 @@ struct PlayHarness {
 
     void deal(Integer kind, Integer count)
     {
-        game.globals().CardType = kind;
-        game.CardPosition(count);
+        game.dealGame(kind, count);
         clock.sync();
     }
 
@@ -87,8 +87,7 @@ struct PlayHarness {
 
     bool pairs(int a, int b) const
     {
-        return tag(a) != "3" && (game.playsPictures() ? picturesPair(tag(a), tag(b))
-                                                      : lettersPair(tag(a), tag(b)));
+        return tag(a) != "3" && areTwins(game.globals().CardType, tag(a), tag(b));
     }
 
     // The game's pairs still in play, as a player with perfect memory knows them.
@@ -108,7 +107,7 @@ struct PlayHarness {
     Integer strangerTo(Integer card) const
     {
         for (int i = 0; i < game.globals().CardCount; ++i) {
-            if (tag(i) != "3" && !pairs(card, i))
+            if (i != card && tag(i) != "3" && !pairs(card, i))
                 return Integer(i);
         }
         return -1;

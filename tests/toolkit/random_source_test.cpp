@@ -12,8 +12,8 @@ namespace {
 
 float reseedAndDraw(RandomSource& random)
 {
-    random.Randomize();
-    return random.Rnd();
+    random.reseedFromClock();
+    return random.nextFraction();
 }
 
 class FrozenClock : public testing::TestWithParam<std::uint64_t> {};
@@ -56,7 +56,7 @@ TEST(RandomSource, AReseedMixesTheClockIntoTheStateRatherThanReplacingIt)
 {
     ClockMixedRandom fresh([] { return 42u; });
     ClockMixedRandom used([] { return 42u; });
-    used.Rnd();
+    used.nextFraction();
     EXPECT_NE(reseedAndDraw(fresh), reseedAndDraw(used));
 }
 

@@ -97,11 +97,17 @@ private:
         checkInvariants();
     }
 
-    void click(int slot)
+    // A click at the place of a card that must turn it face up; one that does not fails the
+    // game at once rather than leave the player clicking for ever.
+    void turn(int slot)
     {
         test::clickBoard(m_window, test::gridFor(m_count).centreOf(slot));
         QCoreApplication::processEvents();
         checkInvariants();
+        const Game& game = m_window.game();
+        const bool faceUp = game.playsPictures() ? game.form().card[slot].Picture != kCardBackPicture
+                                                 : game.form().capCard[slot].Caption != "?";
+        ASSERT_TRUE(faceUp) << "a click at the place of card " << slot << " did not turn it";
     }
 
     void elapse(GameTimer which)
@@ -113,27 +119,16 @@ private:
 
     void changeTheOptions()
     {
-        const bool disappear = chance(0.5);
-        const bool sound = chance(0.5);
-        test::whenModalOpens([&](QWidget& modal) {
-            auto* dialog = qobject_cast<OptionsDialog*>(&modal);
-            ASSERT_NE(dialog, nullptr);
-            for (const auto& [box, wanted] : {std::pair{dialog->checkBox(0), disappear},
-                                              std::pair{dialog->checkBox(1), sound}}) {
-                if (box->isEnabled() && box->isChecked() != wanted)
-                    QTest::mouseClick(box, Qt::LeftButton);
-            }
-            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-        });
-        m_window.findChild<QAction*>(QStringLiteral("mnuOptions"))->trigger();
+        test::setOptionsThroughDialog(m_window, chance(0.5), chance(0.5));
+        checkInvariants();
     }
 
     void findOnePair()
     {
         const auto pairs = test::pairsOnBoard(m_window);
         ASSERT_FALSE(pairs.empty());
-        click(pairs.front().first);
-        click(pairs.front().second);
+        turn(pairs.front().first);
+        turn(pairs.front().second);
         elapse(GameTimer::PairMatch);
         ++pairsFound;
     }
@@ -143,8 +138,8 @@ private:
         const auto pairs = test::pairsOnBoard(m_window);
         if (pairs.size() < 2)
             return;
-        click(pairs[0].first);
-        click(pairs[1].second);
+        turn(pairs[0].first);
+        turn(pairs[1].second);
         elapse(GameTimer::PairNoMatch);
         EXPECT_FALSE(m_window.timers().anyRunning());
         ++mismatches;

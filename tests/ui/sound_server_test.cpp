@@ -12,8 +12,6 @@
 
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
-#include "assets/play_sounds.h"
-#include "assets/resource_catalogue.h"
 #include "ui/board_view.h"
 
 #include <QApplication>
@@ -166,8 +164,6 @@ TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLengthAndAC
                   << (found.clickHandledAfter ? Milliseconds(*found.clickHandledAfter).count() : -1)
                   << " ms after the handler returned\n";
 
-        EXPECT_EQ(SoundBuffer(), LoadResData(QString::fromLatin1(sound.name), u"WAVE"))
-            << "the game's own sound was the one played";
         if (m_audible) {
             EXPECT_GE(found.handlerTook, sound.length);
             EXPECT_LT(found.handlerTook, sound.length + kTolerance);

@@ -1,34 +1,22 @@
+// For the window tests: the program's own application set-up, headless, and against a sound
+// server that is certainly not there, so that every sound is silence and returns at once.
+
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
-#include "assets/play_sounds.h"
-#include "toolkit/sound_device.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The windows' tests play no sound: a device that takes every sound and returns at once.
-class SilentDevice : public twindle::SoundDevice {
-public:
-    bool sndPlaySound(std::span<const std::byte>, int) override { return true; }
-};
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
+    testing::InitGoogleTest(&argc, argv);
+    const QTemporaryDir nothingListensHere;
+    qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
     twindle::setUpApplication();
-
-    SilentDevice silent;
-    twindle::setSoundDevice(&silent);
-
-    testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    twindle::setSoundDevice(nullptr);
-    return result;
+    return RUN_ALL_TESTS();
 }

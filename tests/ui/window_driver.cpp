@@ -1,11 +1,13 @@
 #include "window_driver.h"
 
-#include "game/pair_rules.h"
+#include "game/invariant_check.h"
 #include "ui/board_view.h"
+#include "ui/options_dialog.h"
 #include "ui/restart_dialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -112,7 +114,22 @@ void dealThroughDialog(MainWindow& window, int kind, int count, Answer answer)
         }
         QTest::mouseClick(dialog->countButton(count), Qt::LeftButton);
     });
-    window.findChild<QAction*>(QStringLiteral("mnuStart"))->trigger();
+    window.findChild<QAction*>(QStringLiteral("startItem"))->trigger();
+}
+
+void setOptionsThroughDialog(MainWindow& window, bool cardsDisappear, bool pairSound)
+{
+    whenModalOpens([&](QWidget& modal) {
+        auto* dialog = qobject_cast<OptionsDialog*>(&modal);
+        ASSERT_NE(dialog, nullptr) << "the options dialog should open";
+        for (const auto& [box, wanted] : {std::pair{dialog->checkBox(0), cardsDisappear},
+                                          std::pair{dialog->checkBox(1), pairSound}}) {
+            if (box->isEnabled() && box->isChecked() != wanted)
+                QTest::mouseClick(box, Qt::LeftButton);
+        }
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    });
+    window.findChild<QAction*>(QStringLiteral("optionsItem"))->trigger();
 }
 
 std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window)
@@ -124,9 +141,7 @@ std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window)
     std::vector<std::pair<int, int>> pairs;
     for (int i = 0; i < game.globals().CardCount; ++i) {
         for (int j = i + 1; j < game.globals().CardCount; ++j) {
-            const bool pair = game.playsPictures() ? picturesPair(tagOf(i), tagOf(j))
-                                                   : lettersPair(tagOf(i), tagOf(j));
-            if (pair && tagOf(i) != "3")
+            if (tagOf(i) != "3" && areTwins(game.globals().CardType, tagOf(i), tagOf(j)))
                 pairs.emplace_back(i, j);
         }
     }

@@ -39,6 +39,10 @@ enum class Answer { NoQuestion, Yes, No };
 void dealThroughDialog(MainWindow& window, int kind, int count,
                        Answer answer = Answer::NoQuestion);
 
+// Opens the options dialog from the menu and sets the options there; a box that is greyed out
+// stays as it is.
+void setOptionsThroughDialog(MainWindow& window, bool cardsDisappear, bool pairSound);
+
 // The pairs of the dealt game, as a player with perfect memory knows them.
 std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window);
 

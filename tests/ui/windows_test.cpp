@@ -30,27 +30,6 @@ using test::pixelAt;
 const QColor kKaki(188, 188, 144);
 const QColor kFrameYellow(255, 255, 128);
 
-QRect cardRect(int count, int slot)
-{
-    return QRect(gridFor(count).cornerOf(slot) - QPoint(4, 4), QSize(81, 110));
-}
-
-// A card back is blue: most of the card's place shows blue and none of it the board.
-bool showsCardBack(MainWindow& window, QRect place)
-{
-    const QImage card = test::boardImage(window).copy(place);
-    int blue = 0;
-    for (int y = 0; y < card.height(); ++y) {
-        for (int x = 0; x < card.width(); ++x) {
-            const QColor colour = card.pixelColor(x, y);
-            if (colour == kKaki)
-                return false;
-            blue += colour.blue() > colour.red() + 40;
-        }
-    }
-    return blue > card.width() * card.height() / 2;
-}
-
 void openFromMenu(MainWindow& window, const char* item)
 {
     window.findChild<QAction*>(QLatin1String(item))->trigger();
@@ -89,32 +68,12 @@ TEST(MainWindow, OpensAsAnEmptyKakiBoardUnderItsMenuWithNoTimerRunning)
     EXPECT_EQ(window.board().cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST(MainWindow, AltSThenEightDealsEightCardBacksOnTheirGrid)
-{
-    MainWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    test::whenModalOpens([](QWidget& modal) {
-        auto* dialog = qobject_cast<RestartDialog*>(&modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(QApplication::focusWidget(), dialog->countButton(8)) << "focus starts on 8";
-        QTest::keyClick(dialog->countButton(8), Qt::Key_Space);
-    });
-    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
-    for (int slot = 0; slot < 8; ++slot)
-        EXPECT_TRUE(showsCardBack(window, cardRect(8, slot))) << "slot " << slot;
-    for (const QPoint between : {QPoint(70, 100), QPoint(170, 100), QPoint(300, 175), QPoint(480, 100)})
-        EXPECT_EQ(pixelAt(window, between), kKaki);
-    EXPECT_EQ(window.board().cursor().shape(), Qt::BitmapCursor) << "the pointing hand";
-    EXPECT_FALSE(window.timers().anyRunning());
-}
-
 // Faces show at once; a mismatch waits a second under the busy pointer; found pairs stay framed.
 TEST(MainWindow, TurnsCardsJudgesPairsAndFramesThem)
 {
     MainWindow window;
     window.show();
-    window.game().globals().CardsDisappear = false;
+    test::setOptionsThroughDialog(window, false, true);
     test::dealThroughDialog(window, kCapitalAndSmall, 10);
     const QImage dealt = test::boardImage(window);
     EXPECT_EQ(pixelAt(window, gridFor(10).cornerOf(0)), QColor(24, 146, 232)) << "prettyblue";
@@ -154,7 +113,7 @@ TEST_P(WholeGame, EndsWithYouDidItTheColoursInTurnAndTheDialogAgain)
              "sky", "dove", "prettyblue", "rose", "plum", "lemon", "tan", "softpink"}) {
         window.timers().elapse(GameTimer::YouDidIt);
         const QImage board = test::boardImage(window);
-        EXPECT_EQ(board.pixelColor(2, 340), toQColor(ColorFromName(colour))) << colour;
+        EXPECT_EQ(board.pixelColor(2, 340), toQColor(colourFromName(colour))) << colour;
         int dark = 0;  // the letters of "You Did It!" across the middle of the board
         for (int x = 100; x < 430; ++x)
             dark += board.pixelColor(x, 125).lightness() < 60;
@@ -189,7 +148,7 @@ TEST(WholeGame, TheCelebrationOpensNoSecondDialogOverOneAlreadyOpen)
         EXPECT_EQ(QApplication::activeModalWidget(), &modal) << "still the one dialog";
         modal.close();
     });
-    openFromMenu(window, "mnuStart");
+    openFromMenu(window, "startItem");
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(window.timers().anyRunning());
 }
@@ -198,7 +157,7 @@ TEST(WholeGame, TheCelebrationOpensNoSecondDialogOverOneAlreadyOpen)
 TEST(RestartDialog, IsLaidOutToTheTwipWithItsKeyboardOrder)
 {
     MainWindow window;
-    RestartDialog dialog(window.game(), [](Integer) {});
+    RestartDialog dialog(window.game(), [](Integer, Integer) {});
     EXPECT_EQ(dialog.size(), QSize(390, 245));
     EXPECT_TRUE(dialog.windowFlags() & Qt::Tool);
     for (const int kind : {2, 1, 0})
@@ -227,7 +186,7 @@ TEST(RestartDialog, AnyPictureOfARowChoosesItsKindAndANumberDealsIt)
 {
     MainWindow window;
     Integer dealtKind = -1;
-    RestartDialog dialog(window.game(), [&](Integer) { dealtKind = window.game().globals().CardType; });
+    RestartDialog dialog(window.game(), [&](Integer kind, Integer) { dealtKind = kind; });
     dialog.show();
     const auto pictures = dialog.findChildren<PictureBox*>();
     ASSERT_EQ(pictures.size(), 12);
@@ -245,7 +204,7 @@ TEST(RestartDialog, AsksOnlyWhileCardsOfTheCurrentKindAreInPlayAndNoKeepsTheGame
 {
     MainWindow window;
     window.show();
-    window.game().globals().CardsDisappear = false;
+    test::setOptionsThroughDialog(window, false, true);
     test::dealThroughDialog(window, kPictureCards, 8);
     test::dealThroughDialog(window, kSameCapitals, 8, Answer::Yes);  // a picture game abandoned
     test::whenModalOpens([](QWidget& modal) {
@@ -264,7 +223,7 @@ TEST(RestartDialog, AsksOnlyWhileCardsOfTheCurrentKindAreInPlayAndNoKeepsTheGame
         });
         QTest::mouseClick(dialog->countButton(16), Qt::LeftButton);
     });
-    openFromMenu(window, "mnuStart");
+    openFromMenu(window, "startItem");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "No closes the dialog too";
     EXPECT_EQ(std::tuple(window.game().globals().CardType, window.game().globals().CardCount),
               std::tuple(kSameCapitals, Integer(8)));
@@ -288,43 +247,48 @@ TEST(RestartDialog, IgnoresEscapeAndItsCloseBoxDealsNothing)
         openAfterEscape = modal.isVisible();
         modal.close();
     });
-    openFromMenu(window, "mnuStart");
+    openFromMenu(window, "startItem");
     EXPECT_TRUE(openAfterEscape);
     EXPECT_EQ(window.game().globals().CardCount, 8);
 }
 
 TEST(OptionsDialog, WritesBackOnOkOrEnterKeepsThemOnCloseAndLocksCardsDisappearAfterAPair)
 {
-    GlobalVars globals{.CardsDisappear = true, .PairSound = true};
+    MainWindow window;
+    window.show();
+    const GlobalVars& options = window.game().globals();
     const auto open = [&](auto inside) {
-        OptionsDialog dialog(globals);
-        dialog.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        EXPECT_TRUE(dialog.checkBox(0)->isChecked() == globals.CardsDisappear
-                    && dialog.checkBox(1)->isChecked() == globals.PairSound);
-        inside(dialog);
+        test::whenModalOpens([&](QWidget& modal) {
+            auto* dialog = qobject_cast<OptionsDialog*>(&modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), " Options");
+            EXPECT_TRUE(dialog->checkBox(0)->isChecked() == options.CardsDisappear
+                        && dialog->checkBox(1)->isChecked() == options.PairSound);
+            inside(*dialog);
+        });
+        openFromMenu(window, "optionsItem");
     };
-    EXPECT_EQ(OptionsDialog(globals).windowTitle(), " Options");
     open([](OptionsDialog& dialog) {
         QTest::mouseClick(dialog.checkBox(0), Qt::LeftButton);
         dialog.close();
     });
-    EXPECT_TRUE(globals.CardsDisappear) << "the close box cancels";
+    EXPECT_TRUE(options.CardsDisappear) << "the close box cancels";
     open([](OptionsDialog& dialog) {
         QTest::mouseClick(dialog.checkBox(0), Qt::LeftButton);
         QTest::mouseClick(dialog.checkBox(1), Qt::LeftButton);
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     });
-    EXPECT_FALSE(globals.CardsDisappear || globals.PairSound);
-    globals.CardsMatched = 2;
+    EXPECT_FALSE(options.CardsDisappear || options.PairSound);
+    test::dealThroughDialog(window, kPictureCards, 8);
+    findEveryPair(window);
     open([](OptionsDialog& dialog) {
         EXPECT_FALSE(dialog.checkBox(0)->isEnabled()) << "a pair was found";
         QTest::keyClick(dialog.checkBox(1), Qt::Key_Space);
         QTest::keyClick(dialog.checkBox(1), Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible()) << "Enter presses OK";
     });
-    EXPECT_TRUE(globals.PairSound);
-    EXPECT_FALSE(globals.CardsDisappear);
+    EXPECT_TRUE(options.PairSound);
+    EXPECT_FALSE(options.CardsDisappear);
 }
 
 TEST(AboutBox, ClosesOnADoubleClickOnTheLogoButNotOnATextLine)
@@ -341,9 +305,9 @@ TEST(AboutBox, ClosesOnADoubleClickOnTheLogoButNotOnATextLine)
     }
     ASSERT_NE(title, nullptr);
     EXPECT_FALSE(title->toolTip().isEmpty());
-    QTest::mouseClick(about.picture(), Qt::LeftButton, {}, QPoint(150, 100));
+    QTest::mouseClick(about.logo(), Qt::LeftButton, {}, QPoint(150, 100));
     EXPECT_TRUE(about.isVisible());
-    QTest::mouseDClick(about.picture(), Qt::LeftButton, {}, QPoint(150, 100));
+    QTest::mouseDClick(about.logo(), Qt::LeftButton, {}, QPoint(150, 100));
     EXPECT_FALSE(about.isVisible());
 }
 

@@ -117,7 +117,7 @@ play_to_the_end() {
         _turn "$twin"
         if [ "${face[$twin]}" = "${face[$first]}" ]; then
             remaining=$(echo "$remaining" | tr ' ' '\n' | grep -v -x -e "$first" -e "$twin" || true)
-            sleep 1.4   # the pair leaves the board (with no sound device, at once after its pause)
+            sleep 1.4   # the pair leaves the board (silently, at once after its pause, where no sound plays)
         else
             sleep 1.1   # the pair turns back
         fi

@@ -1,4 +1,4 @@
-#include "timed_sound_device.h"
+#include "sound_call.h"
 
 #include <thread>
 #include <utility>
@@ -24,26 +24,24 @@ std::chrono::nanoseconds playingTime(const WaveImage& wave)
     return std::chrono::nanoseconds(bytes * kNanosecondsPerSecond / wave.format.byteRate);
 }
 
-void TimedSoundDevice::blockUntil(Clock::time_point deadline)
+void SoundCall::blockUntil(Clock::time_point deadline)
 {
     std::this_thread::sleep_until(deadline);
 }
 
-TimedSoundDevice::TimedSoundDevice(SoundOutput& output, Now now, WaitUntil waitUntil)
+SoundCall::SoundCall(SoundOutput& output, Now now, WaitUntil waitUntil)
     : m_output(output)
     , m_now(std::move(now))
     , m_waitUntil(std::move(waitUntil))
 {
 }
 
-bool TimedSoundDevice::sndPlaySound(std::span<const std::byte> image, int flags)
+bool SoundCall::play(std::span<const std::byte> image, int flags)
 {
-    if ((flags & SND_MEMORY) == 0)
-        return false;
     const std::optional<WaveImage> wave = parseWaveImage(image);
     if (!wave)
         return false;
-    if ((flags & SND_NOSTOP) != 0 && isPlaying())
+    if ((flags & kSoundNoStop) != 0 && isPlaying())
         return false;
 
     const std::optional<Clock::time_point> startedAt = m_output.start(wave->format, wholeFrames(*wave));
@@ -52,12 +50,12 @@ bool TimedSoundDevice::sndPlaySound(std::span<const std::byte> image, int flags)
         return false;
     }
     m_playingUntil = *startedAt + playingTime(*wave);
-    if ((flags & SND_ASYNC) == 0)
+    if ((flags & kSoundAsync) == 0)
         m_waitUntil(m_playingUntil);
     return true;
 }
 
-bool TimedSoundDevice::isPlaying() const
+bool SoundCall::isPlaying() const
 {
     return m_now() < m_playingUntil;
 }

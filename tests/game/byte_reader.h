@@ -4,15 +4,26 @@
 #include <cstdint>
 #include <span>
 
-namespace twindle::fuzz {
+namespace twindle::test {
+
+// Where a run of events comes from: the bytes of a fuzzer's input, or a test's own choices.
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+    virtual bool atEnd() const = 0;
+    virtual std::uint8_t opcode() = 0;   // which event comes next
+    virtual std::uint8_t operand() = 0;  // a byte of the operands of the event or its effects
+};
 
 // Reads a fuzzer's input from the front, one value at a time; past the end every read gives 0,
 // so that any input, however short, decodes to something.
-class ByteReader {
+class ByteReader final : public EventSource {
 public:
     explicit ByteReader(std::span<const std::uint8_t> input) : m_input(input) {}
 
-    bool atEnd() const { return m_at >= m_input.size(); }
+    bool atEnd() const override { return m_at >= m_input.size(); }
+    std::uint8_t opcode() override { return byte(); }
+    std::uint8_t operand() override { return byte(); }
 
     std::uint8_t byte() { return atEnd() ? 0 : m_input[m_at++]; }
 
@@ -31,4 +42,4 @@ private:
     std::size_t m_at = 0;
 };
 
-} // namespace twindle::fuzz
+} // namespace twindle::test

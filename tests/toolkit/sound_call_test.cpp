@@ -1,6 +1,5 @@
-#include "toolkit/deferred_sound_output.h"
-#include "toolkit/qt_sound_output.h"
-#include "toolkit/timed_sound_device.h"
+#include "toolkit/audio_module.h"
+#include "toolkit/qt_audio_output.h"
 
 #include "wave_bytes.h"
 
@@ -36,7 +35,7 @@ struct FakeSoundOutput final : SoundOutput {
 
 // One call after another on a clock that stands still unless a wait moves it on: how far it moved
 // on before the call, the image and flags, whether the sound was played and how long the call
-// held. Every sound starts 3 ms after it is asked for and lasts two seconds.
+// held. Every sound starts 3 ms after it is asked for.
 struct Call {
     Clock::duration before;
     Bytes image;
@@ -45,37 +44,39 @@ struct Call {
     Clock::duration held;
 };
 
-TEST(TimedSoundDevice, HoldsAWaitingCallForTheSoundsLengthAndMindsTheFlags)
+TEST(SoundCall, HoldsAWaitingCallForTheSoundsLengthAtItsByteRateAndMindsTheFlags)
 {
     Clock::time_point now;
     FakeSoundOutput output;
     output.startTime = [&] { return now + 3ms; };
     const auto waitUntil = [&](Clock::time_point until) { now = std::max(now, until); };
-    TimedSoundDevice device(output, [&] { return now; }, waitUntil);
+    SoundCall call(output, [&] { return now; }, waitUntil);
+    const WaveFormat stereo16{2, 22050, 88200, 4, 16};
     const Call calls[] = {
-        {0s, kTwoSeconds, SND_MEMORY | SND_NODEFAULT, true, 2003ms},
-        {0s, kTwoSeconds, SND_ASYNC | SND_MEMORY, true, 0s},
-        {2s, kTwoSeconds, SND_NOSTOP | SND_MEMORY, false, 0s},       // the sound before still plays
-        {3ms, kTwoSeconds, SND_NOSTOP | SND_MEMORY, true, 2003ms},   // and has just ended
-        {0s, riff(fmt(kMono8, 3) + data(10)), SND_MEMORY, false, 0s},  // not PCM
-        {0s, {}, SND_MEMORY, false, 0s},
+        {0s, kTwoSeconds, 0, true, 2003ms},
+        {0s, kTwoSeconds, kSoundAsync, true, 0s},
+        {2s, kTwoSeconds, kSoundNoStop, false, 0s},  // the sound before still plays
+        {3ms, kTwoSeconds, kSoundNoStop, true, 2003ms},  // and has just ended
+        {0s, riff(fmt(stereo16) + data(44100)), 0, true, 503ms},
+        {0s, riff(fmt(kMono8, 3) + data(10)), 0, false, 0s},  // not PCM
+        {0s, {}, 0, false, 0s},
     };
     int starts = 0;
-    for (const Call& call : calls) {
-        now += call.before;
+    for (const Call& each : calls) {
+        now += each.before;
         const Clock::time_point askedAt = now;
-        EXPECT_EQ(device.sndPlaySound(call.image, call.flags), call.played) << starts;
-        EXPECT_EQ(now - askedAt, call.held) << starts;
-        EXPECT_EQ(output.starts, starts += call.played);
+        EXPECT_EQ(call.play(each.image, each.flags), each.played) << starts;
+        EXPECT_EQ(now - askedAt, each.held) << starts;
+        EXPECT_EQ(output.starts, starts += each.played);
     }
 }
 
 // While a waiting call holds the GUI thread, no click and no timer of that thread may run: the
 // game would take a click in the middle of handling a found pair. This one waits for real.
-TEST(TimedSoundDevice, RunsNoEventOfTheCallingThreadWhileItWaitsAndLeavesThemForAfter)
+TEST(SoundCall, RunsNoEventOfTheCallingThreadWhileItWaitsAndLeavesThemForAfter)
 {
     FakeSoundOutput output;
-    TimedSoundDevice device(output);
+    SoundCall call(output);
     std::set<std::string> ran;
     QMetaObject::invokeMethod(qApp, [&] { ran.insert("queued call"); }, Qt::QueuedConnection);
     QTimer::singleShot(0, [&] { ran.insert("zero timer"); });
@@ -84,54 +85,41 @@ TEST(TimedSoundDevice, RunsNoEventOfTheCallingThreadWhileItWaitsAndLeavesThemFor
     ticker.start(10);
 
     const Clock::time_point before = Clock::now();
-    ASSERT_TRUE(device.sndPlaySound(riff(fmt(kMono8) + data(3675)), SND_MEMORY));  // a third of a second
-    EXPECT_GE(Clock::now() - before, 333ms);
+    ASSERT_TRUE(call.play(riff(fmt(kMono8) + data(1103)), 0));  // a tenth of a second
+    EXPECT_GE(Clock::now() - before, 100ms);
     EXPECT_TRUE(ran.empty());
     QCoreApplication::processEvents();
     EXPECT_EQ(ran, (std::set<std::string>{"queued call", "zero timer", "ticking timer"}));
 }
 
 // PULSE_SERVER points where nothing listens (see qt_test_main.cpp).
-TEST(QtSoundOutput, StartsItsAudioThreadAtTheFirstSoundEndsItWithItselfAndWithoutAServerReturnsAtOnce)
+TEST(QtAudioOutput, StartsItsAudioThreadAtTheFirstSoundEndsItWithItselfAndWithoutAServerReturnsAtOnce)
 {
     const auto threads = [] { return qApp->findChildren<QThread*>().size(); };
     const auto before = threads();
     {
-        QtSoundOutput output;
-        TimedSoundDevice device(output);
+        QtAudioOutput output;
+        SoundCall call(output);
         EXPECT_EQ(threads(), before);
-        for (int call = 0; call < 2; ++call) {
+        for (int each = 0; each < 2; ++each) {
             const Clock::time_point start = Clock::now();
-            EXPECT_FALSE(device.sndPlaySound(kTwoSeconds, SND_MEMORY)) << call;
-            EXPECT_LT(Clock::now() - start, 200ms) << call;
+            EXPECT_FALSE(call.play(kTwoSeconds, 0)) << each;
+            EXPECT_LT(Clock::now() - start, 200ms) << each;
         }
         EXPECT_EQ(threads(), before + 1);
     }
     EXPECT_EQ(threads(), before);
 }
 
-TEST(DeferredSoundOutput, LoadsItsOutputOnceAtTheFirstSoundAndIsSilentWithoutOne)
-{
-    int loads = 0;
-    DeferredSoundOutput some([&] { return ++loads, std::unique_ptr<SoundOutput>(new FakeSoundOutput); });
-    DeferredSoundOutput none([&] { return ++loads, std::unique_ptr<SoundOutput>(); });
-    EXPECT_EQ(loads, 0);
-    for (int call = 0; call < 2; ++call) {
-        EXPECT_TRUE(some.start(kMono8, {}));
-        EXPECT_FALSE(none.start(kMono8, {}));
-    }
-    EXPECT_EQ(loads, 2);
-}
-
-TEST(SystemSoundDevice, IsOneForTheRunAndLoadsTheAudioModuleAtTheFirstSound)
+TEST(SystemSound, IsOneForTheRunAndLoadsTheAudioModuleAtTheFirstSound)
 {
     const auto audioModuleIsLoaded = [] {
         QFile maps(QStringLiteral("/proc/self/maps"));
         return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("lib/twindle/twindle_audio.so");
     };
-    EXPECT_EQ(&systemSoundDevice(), &systemSoundDevice());
+    EXPECT_EQ(&systemSound(), &systemSound());
     EXPECT_FALSE(audioModuleIsLoaded());
-    EXPECT_FALSE(systemSoundDevice().sndPlaySound(kTwoSeconds, SND_MEMORY));
+    EXPECT_FALSE(systemSound().play(kTwoSeconds, 0));
     EXPECT_TRUE(audioModuleIsLoaded());
 }
 

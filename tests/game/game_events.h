@@ -1,0 +1,52 @@
+#pragma once
+
+#include "byte_reader.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace twindle::test {
+
+// Plays the game model through a sequence of events read from bytes, and checks the game's
+// rules (invariant_check.h) after every one. The events are those the window can deliver: clicks
+// on any index of either card array, in range and out of it; any timer firing (a disabled one is
+// ignored, as fireTimer promises); deals of any kind and offered count; the option changes the
+// options dialog allows; and the new game dialog that ends a celebration, which may deal a new
+// game from inside the timer handler. A sound may only come from a found pair with its option on.
+//
+// The bytes: a header of 16 (the random source's seed, then its clock's first reading and its
+// step, little-endian), then events of one opcode byte each (taken modulo kEventKinds) with
+// their operand bytes; past the end every byte reads as 0. See fuzz/README.md.
+struct GameEventsRun {
+    std::optional<std::string> broken;  // the first rule broken, and after which event
+    long long events = 0;
+    long long deals = 0;
+    long long wins = 0;
+};
+
+constexpr std::uint8_t kEventKinds = 7;
+enum class EventKind : std::uint8_t {
+    PictureClick,      // operand: an index
+    LetterClick,       // operand: an index
+    RememberingClick,  // operand: which card in play, when no twin is known
+    Timer,             // operand: which timer
+    Deal,              // operands: the kind, the count
+    PairSoundOption,   // operand: on or off
+    DisappearOption,   // operand: on or off
+};
+
+// The random source's seed, and its clock's first reading and step.
+struct RandomStart {
+    std::uint64_t seed = 0;
+    std::uint32_t firstReading = 0;
+    std::uint32_t step = 0;
+};
+
+GameEventsRun playGameEvents(EventSource& events, RandomStart start);
+
+// The fuzzer's input: the header, then the events.
+GameEventsRun playGameEvents(std::span<const std::uint8_t> input);
+
+} // namespace twindle::test
