@@ -17,4 +17,12 @@ QIcon BoardStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
+int BoardStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returnData) const
+{
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 } // namespace twindle
