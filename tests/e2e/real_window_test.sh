@@ -47,6 +47,20 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
+# Alt+S on the board, which must have the keyboard for it; waits for the new game dialog.
+open_new_game_dialog() {
+    xdotool key alt+s
+    dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S opened no new game dialog $1"
+    activate_window "$dialog" || fail "the new game dialog did not take the focus"
+}
+
+# Waits for the question "Start new Game?" and answers it with a key.
+answer_question() {
+    question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
+    activate_window "$question" || fail "the question did not take the focus"
+    xdotool key "$1"
+}
+
 start_window_manager "$work/openbox.log" || fail "openbox did not start"
 QT_QPA_PLATFORM=xcb "$binary" >"$work/twindle.log" 2>&1 &
 game=$!
@@ -90,9 +104,7 @@ pass "asked to maximise and to grow, the window kept its size"
 # which the keyboard enters at the selected kind, so Space there changes nothing; one step on is
 # "8" again, and Enter presses it.
 activate_window "$WINDOW" || fail "the main window did not take the focus"
-xdotool key alt+s
-dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S opened no new game dialog"
-activate_window "$dialog" || fail "the new game dialog did not take the focus"
+open_new_game_dialog "at first"
 xdotool key Tab Tab Tab Tab Tab Tab space Tab Return
 wait_for_dealt_board 8 || fail "Tab into the kinds, Space, Tab and Enter did not deal eight picture cards"
 pass "Tab reached the selected kind, and Enter on \"8\" dealt eight card backs: $SAW"
@@ -146,9 +158,7 @@ pass "then the pair $( [ "$outcome_first" = back ] && echo "turned back" || echo
 
 # --- Enter on a kind presses nothing; the arrows choose the kind -------------------------------
 # A game is in progress now, so any number pressed would ask first.
-xdotool key alt+s
-dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S did not work at once after the game began"
-activate_window "$dialog" || fail "the new game dialog did not take the focus"
+open_new_game_dialog "at once after the game began"
 xdotool key shift+Tab Return
 sleep 1
 xdotool search --onlyvisible --name '^Start new Game\?$' >/dev/null 2>&1 \
@@ -160,34 +170,24 @@ pass "Enter on the selected kind did nothing"
 # Down selects the same capitals twice; Escape answers No to the question, which closes the
 # dialog and keeps the game.
 xdotool key Down Tab space
-question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
-activate_window "$question" || fail "the question did not take the focus"
-xdotool key Escape
+answer_question Escape
 expect_active "$WINDOW" "after No"
 grab_board "$work/screen.png"
 [ "$(card_print "$work/screen.png" 8 3)" = "$back" ] || fail "No did not keep the picture game"
 pass "No kept the game, and the main window had the focus again"
 
 # Alt+S works at once; Yes deals the kind the arrow chose: eight letter cards, blue with "?".
-xdotool key alt+s
-dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S did not work at once after No"
-activate_window "$dialog" || fail "the new game dialog did not take the focus"
+open_new_game_dialog "at once after No"
 xdotool key shift+Tab Down Tab space
-question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
-activate_window "$question" || fail "the question did not take the focus"
-xdotool key Return
+answer_question Return
 expect_active "$WINDOW" "after Yes"
 wait_for_letter_board 8 || fail "Down then \"8\" and Yes did not deal eight letter cards"
 pass "the arrow chose the letters, Yes dealt them, and the main window had the focus: $SAW"
 
 # --- The end of a game: the board is back before the new game dialog opens ---------------------
-xdotool key alt+s
-dialog=$(wait_for_window_named "Start New Game") || fail "Alt+S did not work at once after Yes"
-activate_window "$dialog" || fail "the new game dialog did not take the focus"
+open_new_game_dialog "at once after Yes"
 xdotool key shift+Tab Up Tab space
-question=$(wait_for_window_named 'Start new Game\?') || fail "a number pressed during a game did not ask"
-activate_window "$question" || fail "the question did not take the focus"
-xdotool key Return
+answer_question Return
 wait_for_dealt_board 8 || fail "Up then \"8\" and Yes did not deal eight picture cards"
 play_to_the_end 8
 dialog=$(wait_for_window_named "Start New Game") || fail "the end of the game opened no new game dialog"
