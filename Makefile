@@ -5,7 +5,7 @@ CMAKE ?= cmake
 CTEST ?= ctest
 
 .PHONY: all deps build run test build-asan test-asan clean
-.PHONY: bench package check-package check-hardening test-sound-server fuzz soak
+.PHONY: bench package check-package check-hardening test-sound-server fuzz soak monkey
 
 all: build
 
@@ -67,6 +67,11 @@ soak: build build-asan
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		./build/asan/bin/soak_test
+
+# Toddler mode against 100,000 random keys, clicks and window manager requests (MONKEY_EVENTS).
+MONKEY_EVENTS ?= 100000
+monkey: build
+	tests/e2e/monkey_test.sh build/default/bin/twindle $(MONKEY_EVENTS)
 
 clean:
 	rm -rf build

@@ -6,6 +6,8 @@
 #include <QIconEngine>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace twindle {
@@ -79,12 +81,21 @@ QIcon aboutBoxIcon()
     return QIcon(new ArtIconEngine(QStringLiteral("figure_two")));
 }
 
-QCursor pointingHandCursor()
+QCursor pointingHandCursor(qreal scale)
 {
     // The fingertip of the drawing sits at (1, 1), pointing up and to the left. Every deal asks
-    // for the pointer again, so it is drawn once.
-    static const QPixmap hand = paintArtPicture(u"pointing_hand", kPointerSize, screenPixelRatio());
-    return QCursor(hand, 1, 1);
+    // for the pointer again, so the last one drawn is kept.
+    constexpr qreal kLargestScale = 4;
+    scale = std::clamp(scale, qreal(1), kLargestScale);
+    static qreal drawnScale = 0;
+    static QCursor hand;
+    if (scale != drawnScale) {
+        const QSize size = (QSizeF(kPointerSize) * scale).toSize();
+        const int fingertip = int(std::lround(scale));
+        hand = QCursor(paintArtPicture(u"pointing_hand", size, screenPixelRatio()), fingertip, fingertip);
+        drawnScale = scale;
+    }
+    return hand;
 }
 
 } // namespace twindle

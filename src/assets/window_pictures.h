@@ -14,8 +14,9 @@ QPixmap cardBackPicture(qreal devicePixelRatio = 1.0);
 // The program's icon, a yellow fish (32 x 32), also the main window's icon.
 QIcon programIcon();
 
-// The main window's own pointer: a pointing hand, 32 x 32, its hot spot at the fingertip (1, 1).
-QCursor pointingHandCursor();
+// The main window's own pointer: a pointing hand, 32 x 32, its hot spot at the fingertip (1, 1);
+// at a scale, that many times as big (up to four times, as big as pointers go).
+QCursor pointingHandCursor(qreal scale = 1.0);
 
 // The about box's icon: a green figure 2.
 QIcon aboutBoxIcon();

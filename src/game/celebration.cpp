@@ -35,7 +35,10 @@ void Game::tmrYouDidIt_Timer()
         showCardsOfGame(true);
     m_form.BackColor = m_form.ForeColor;
     m_form.MousePointer = kDefaultPointer;
-    m_effects.showNewGameDialog();
+    if (m_toddlerMode)
+        CardPosition(m_globals.CardCount);
+    else
+        m_effects.showNewGameDialog();
 }
 
 // Hides or shows every card of the game with its frame, as found pairs that stay stand.

@@ -51,6 +51,11 @@ public:
 
     bool playsPictures() const { return m_globals.CardType == kPictureCards; }
 
+    // Toddler mode: the game goes on by itself. Where the celebration's end would open the new
+    // game dialog, the same kind and count of cards are dealt again.
+    void setToddlerMode(bool on) { m_toddlerMode = on; }
+    bool toddlerMode() const { return m_toddlerMode; }
+
 private:
     void tmrPairMatch_Timer();
     void tmrPairNoMatch_Timer();
@@ -86,6 +91,7 @@ private:
     GlobalVars m_globals;
     MainForm m_form;
     ScreenRecord m_screen;
+    bool m_toddlerMode = false;
 };
 
 } // namespace twindle

@@ -46,7 +46,7 @@ void AboutBox::buildTextLines()
     QLabel* title = addLine(QStringLiteral("Twindle! For Toddlers vers 1.0"), 3450, 315, arialFont(12));
     title->setToolTip(QStringLiteral("Thank you to every small player who tried it first"));
 
-    QLabel* motto = addLine(QStringLiteral("Made for little hands"), 3855, 270, arialFont(11.25));
+    QLabel* motto = addLine(QStringLiteral("F11: full screen for little hands"), 3855, 270, arialFont(11.25));
     QPalette mottoColours = motto->palette();
     mottoColours.setColor(QPalette::WindowText, QColor(192, 0, 0));
     motto->setPalette(mottoColours);

@@ -1,68 +1,77 @@
 #include "board_painter.h"
 
+#include "assets/card_size.h"
 #include "assets/fonts.h"
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
 #include "game/board_grid.h"
-#include "toolkit/twips.h"
 #include "ui/qt_colour.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace twindle {
 
 namespace {
 
-QRect rectInPixels(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-// The frame of a found pair: a light-yellow rounded outline, 12 pixels wide, inside its bounds.
-constexpr int kFrameLineWidth = 12;
+// The frame of a found pair: a light-yellow rounded outline, 12 pixels wide at the board's own
+// size, inside its bounds.
+constexpr qreal kFrameLineWidth = 12;
 constexpr qreal kFrameCornerRadius = 12;
 const QColor kFrameColour(255, 255, 128);
 
+constexpr qreal kLetterPoints = 48;
+constexpr qreal kCaptionPoints = 36;
+
 } // namespace
 
-void paintLetterCard(QPainter& painter, const LetterCard& card)
+void paintLetterCard(QPainter& painter, const BoardGeometry& board, const LetterCard& card)
 {
-    const QRect bounds = rectInPixels(card.Left, card.Top, kCardWidth, kCardHeight);
+    const QRect bounds = board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
     painter.fillRect(bounds, toQColor(card.BackColor));
-    painter.setPen(QPen(Qt::black, 1));
+    const int line = std::max(1, int(std::lround(board.scale())));
+    painter.setPen(QPen(Qt::black, line));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+    if (line == 1)
+        painter.drawRect(bounds.adjusted(0, 0, -1, -1));
+    else
+        painter.drawRect(QRectF(bounds).adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0));
 
-    painter.setFont(timesNewRomanFont(48));
+    painter.setFont(timesNewRomanFont(board.scaled(kLetterPoints)));
     painter.setPen(Qt::black);
     painter.drawText(bounds, Qt::AlignCenter, QString::fromStdString(card.Caption));
 }
 
-void paintPictureCard(QPainter& painter, const PictureCard& card)
+// The picture is drawn for the device pixels of its place's width, and fills its place: pixel
+// for pixel, or at most a pixel taller or shorter where the scale rounds the two sides apart.
+void paintPictureCard(QPainter& painter, const BoardGeometry& board, const PictureCard& card)
 {
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QPixmap picture = card.Picture == kCardBackPicture ? cardBackPicture(ratio)
-                                                             : cardFrontPicture(card.Picture, ratio);
-    painter.drawPixmap(twipsToPixels(card.Left), twipsToPixels(card.Top), picture);
+    const QRect place = board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
+    const qreal pictureRatio = painter.device()->devicePixelRatioF() * place.width() / kCardPixelWidth;
+    const QPixmap picture = card.Picture == kCardBackPicture ? cardBackPicture(pictureRatio)
+                                                             : cardFrontPicture(card.Picture, pictureRatio);
+    painter.drawPixmap(place, picture);
 }
 
-void paintFrame(QPainter& painter, const Frame& frame)
+void paintFrame(QPainter& painter, const BoardGeometry& board, const Frame& frame)
 {
-    const QRectF bounds = rectInPixels(frame.Left, frame.Top, kFrameWidth, kFrameHeight);
-    const qreal inset = kFrameLineWidth / 2.0;
-    painter.setPen(QPen(kFrameColour, kFrameLineWidth));
+    const QRectF bounds = board.toPixels(frame.Left, frame.Top, kFrameWidth, kFrameHeight);
+    const qreal line = board.scaled(kFrameLineWidth);
+    const qreal inset = line / 2;
+    const qreal radius = board.scaled(kFrameCornerRadius);
+    painter.setPen(QPen(kFrameColour, line));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), kFrameCornerRadius,
-                            kFrameCornerRadius);
+    painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), radius, radius);
 }
 
-void paintCaption(QPainter& painter, const TextLabel& caption)
+void paintCaption(QPainter& painter, const BoardGeometry& board, const TextLabel& caption)
 {
-    painter.setFont(arialFont(36));
+    painter.setFont(arialFont(board.scaled(kCaptionPoints)));
     painter.setPen(Qt::black);
-    painter.drawText(rectInPixels(caption.Left, caption.Top, caption.Width, caption.Height),
+    painter.drawText(board.toPixels(caption.Left, caption.Top, caption.Width, caption.Height),
                      Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(caption.Caption));
 }
 

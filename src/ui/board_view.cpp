@@ -1,7 +1,7 @@
 #include "board_view.h"
 
 #include "game/board_grid.h"
-#include "toolkit/twips.h"
+#include "ui/board_geometry.h"
 #include "ui/board_painter.h"
 #include "ui/qt_colour.h"
 
@@ -14,48 +14,66 @@ BoardView::BoardView(const Game& game, QWidget* parent)
     : QWidget(parent)
     , m_game(game)
 {
-    setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+// The board is never smaller than its own size; given more room it grows with it.
 QSize BoardView::sizeHint() const
 {
-    return QSize(twipsToPixels(kBoardWidth), twipsToPixels(kBoardHeight));
+    return BoardGeometry::naturalSize();
+}
+
+QSize BoardView::minimumSizeHint() const
+{
+    return BoardGeometry::naturalSize();
+}
+
+qreal BoardView::scale() const
+{
+    return BoardGeometry(size()).scale();
 }
 
 // The controls stand one over the other, from the bottom: the letter cards 0 to 17, picture
-// card 0, picture cards 1 to 17, the frames 0 to 17, and "You Did It!" over everything.
+// card 0, picture cards 1 to 17, the frames 0 to 17, and "You Did It!" over everything. Around
+// the board, when the widget is not of its proportions, the board's colour goes on.
 void BoardView::paintEvent(QPaintEvent*)
 {
     const MainForm& form = m_game.form();
+    const BoardGeometry board(size());
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form.BackColor));
 
     for (const LetterCard& card : form.capCard) {
         if (card.Visible)
-            paintLetterCard(painter, card);
+            paintLetterCard(painter, board, card);
     }
     for (const PictureCard& card : form.card) {
         if (card.Visible)
-            paintPictureCard(painter, card);
+            paintPictureCard(painter, board, card);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Frame& frame : form.ShapeDone) {
         if (frame.Visible)
-            paintFrame(painter, frame);
+            paintFrame(painter, board, frame);
     }
     if (form.capYouDidIt.Visible)
-        paintCaption(painter, form.capYouDidIt);
+        paintCaption(painter, board, form.capYouDidIt);
 }
 
-// Only cards take clicks: the topmost visible card under the pointer gets it; frames and the
-// caption let it through, and a click on the bare board does nothing.
+void BoardView::resizeEvent(QResizeEvent*)
+{
+    emit resized();
+}
+
+// Only cards take clicks: the topmost visible card whose painted place holds the pointer gets
+// it; frames and the caption let it through, and a click on the bare board does nothing.
 BoardView::CardHit BoardView::cardAt(QPoint position) const
 {
     const MainForm& form = m_game.form();
-    const QPoint twips(pixelsToTwips(position.x()), pixelsToTwips(position.y()));
+    const BoardGeometry board(size());
     const auto covers = [&](int left, int top) {
-        return QRect(left, top, kCardWidth, kCardHeight).contains(twips);
+        return board.toPixels(left, top, kCardWidth, kCardHeight).contains(position);
     };
     for (int i = kSlotCount - 1; i >= 0; --i) {
         const PictureCard& card = form.card[i];

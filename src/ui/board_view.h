@@ -6,8 +6,11 @@
 
 namespace twindle {
 
-// The board: paints the game's records as they stand, and turns a click on a card into the
-// index of the card that was clicked. It keeps no game state of its own.
+class BoardGeometry;
+
+// The board: paints the game's records as they stand, scaled to the space it has, and turns a
+// click on a card into the index of the card that was clicked. It keeps no game state of its
+// own.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -15,13 +18,19 @@ public:
     explicit BoardView(const Game& game, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // How many times the board's own size it is shown at.
+    qreal scale() const;
 
 signals:
     void pictureCardClicked(int index);
     void letterCardClicked(int index);
+    void resized();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

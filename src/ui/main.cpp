@@ -3,6 +3,8 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -10,7 +12,18 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     twindle::setUpApplication();
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("A pairs card game for toddlers."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption toddler(QStringLiteral("toddler"),
+                                     QStringLiteral("Play full screen, locked for a toddler (F11)."));
+    options.addOption(toddler);
+    options.process(app);
+
     twindle::MainWindow window;
     window.show();
+    if (options.isSet(toddler))
+        QTimer::singleShot(0, &window, &twindle::MainWindow::enterToddlerMode);
     return QApplication::exec();
 }

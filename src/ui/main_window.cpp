@@ -8,10 +8,13 @@
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
 #include "ui/restart_dialog.h"
+#include "ui/toddler_lock.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace twindle {
 
@@ -29,10 +32,16 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(m_board);
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_lock = new ToddlerLock(*this, *m_board);
 
     connect(m_board, &BoardView::pictureCardClicked, this, &MainWindow::onPictureCardClicked);
     connect(m_board, &BoardView::letterCardClicked, this, &MainWindow::onLetterCardClicked);
+    connect(m_board, &BoardView::resized, this, [this] {
+        m_windowPointer = -1;  // the pointing hand grows and shrinks with the board
+        mirrorPointers();
+    });
     connect(&m_timers, &ModelTimers::timeout, this, &MainWindow::onTimer);
+    connect(m_lock, &ToddlerLock::passed, this, &MainWindow::leaveToddlerMode);
 
     m_game.Form_Load();
     mirrorModel();
@@ -51,6 +60,57 @@ void MainWindow::buildMenu()
     addItem("aboutItem", tr("&About"), &MainWindow::openAboutBox);
     addItem("optionsItem", tr("&Options"), &MainWindow::openOptions);
     addItem("startItem", tr("&Start"), &MainWindow::openNewGameDialog);
+
+    auto* toddlerMode = new QAction(this);
+    toddlerMode->setObjectName(QStringLiteral("toddlerModeItem"));
+    toddlerMode->setShortcut(Qt::Key_F11);
+    connect(toddlerMode, &QAction::triggered, this, &MainWindow::enterToddlerMode);
+    addAction(toddlerMode);
+}
+
+// The menu and every key command of the window; none of them may answer a toddler.
+void MainWindow::setMenuShown(bool shown)
+{
+    menuBar()->setVisible(shown);
+    for (QAction* command : findChildren<QAction*>())
+        command->setEnabled(shown);
+}
+
+void MainWindow::enterToddlerMode()
+{
+    if (inToddlerMode())
+        return;
+    m_game.setToddlerMode(true);
+    setMenuShown(false);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+    m_lock->engage();
+
+    // The parent chooses once. A celebration that is running ends in a new deal by itself.
+    const bool celebrating = m_game.form().tmrYouDidIt.Enabled();
+    if (m_game.isGameInProgress() || celebrating)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        openNewGameDialog();
+        if (!m_game.isGameInProgress())
+            leaveToddlerMode();
+    });
+}
+
+void MainWindow::leaveToddlerMode()
+{
+    if (!inToddlerMode())
+        return;
+    m_lock->release();
+    m_game.setToddlerMode(false);
+    showNormal();
+    setMenuShown(true);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    centreOnScreen(*this);
+    activateWindow();
 }
 
 void MainWindow::openAboutBox()
@@ -100,6 +160,7 @@ int MainWindow::runModal(QDialog& dialog)
     const int result = dialog.exec();
     mirrorModel();
     activateWindow();
+    m_lock->holdInput();
     return result;
 }
 
@@ -142,7 +203,7 @@ void MainWindow::mirrorPointers()
     if (const Integer pointer = m_game.form().MousePointer; pointer != m_windowPointer) {
         m_windowPointer = pointer;
         switch (pointer) {
-        case kPointingHand: m_board->setCursor(pointingHandCursor()); break;
+        case kPointingHand: m_board->setCursor(pointingHandCursor(m_board->scale())); break;
         case kBusyPointer: m_board->setCursor(Qt::WaitCursor); break;
         default: m_board->unsetCursor(); break;
         }

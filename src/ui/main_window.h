@@ -11,6 +11,7 @@ class QDialog;
 namespace twindle {
 
 class BoardView;
+class ToddlerLock;
 
 // The game board with its menu bar. Every event goes to the game, and after every event the
 // window mirrors the game: it repaints, its timers follow the game's timer records and its
@@ -30,11 +31,20 @@ public:
     void openOptions();
     void openNewGameDialog();
 
+    // Toddler mode (F11, or --toddler at start): the board fills the screen, the game goes on by
+    // itself from win to win, and the window is locked (toddler_lock.h) until a grown-up passes
+    // the gate. Entering it with no game on the board first asks the parent for one; closing the
+    // new game dialog then stays in the window.
+    void enterToddlerMode();
+    void leaveToddlerMode();
+    bool inToddlerMode() const { return m_game.toddlerMode(); }
+
 private:
     void playSound(std::string_view name, int flags) override;
     void showNewGameDialog() override;
 
     void buildMenu();
+    void setMenuShown(bool shown);
     int runModal(QDialog& dialog);
     void onPictureCardClicked(int index);
     void onLetterCardClicked(int index);
@@ -46,6 +56,7 @@ private:
     Game m_game;
     BoardView* m_board = nullptr;
     ModelTimers m_timers;
+    ToddlerLock* m_lock = nullptr;
     bool m_newGameDialogOpen = false;
     Integer m_windowPointer = kDefaultPointer;
     bool m_screenBusy = false;

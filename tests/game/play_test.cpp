@@ -184,6 +184,26 @@ TEST(Celebration, ShowsTwentyTwoColoursOnePerTickThenRestoresTheBoardAndAsksOnce
     EXPECT_FALSE(play.clock.nextDue());
 }
 
+// In toddler mode the game goes on by itself: where the window would ask for a new game, the
+// same kind and count of cards are dealt again, face down and all in play.
+TEST(Celebration, InToddlerModeEndsInANewDealOfTheSameKindAndCount)
+{
+    PlayHarness play;
+    play.game.setToddlerMode(true);
+    play.deal(kCapitalAndSmall, 10);
+    const long long start = play.findEveryPair();
+    play.clock.advanceTo(start + 3679);
+    EXPECT_EQ(play.game.globals().CardsMatched, 10) << "the celebration keeps its time";
+    play.clock.advanceTo(start + 3680);
+    const GlobalVars& globals = play.game.globals();
+    EXPECT_EQ(std::tuple(globals.CardType, globals.CardCount, globals.CardsMatched),
+              std::tuple(kCapitalAndSmall, Integer(10), Integer(0)));
+    EXPECT_EQ(play.effects.dialogsOpened, 0);
+    EXPECT_EQ(play.game.form().MousePointer, kPointingHand);
+    EXPECT_EQ(test::brokenInvariant(play.game), std::nullopt);
+    EXPECT_EQ(play.pairsInPlay().size(), 5u);
+}
+
 // A player who remembers every card wins every game, with one sound for the whole game.
 class PerfectMemory : public testing::TestWithParam<std::tuple<Integer, Integer, bool, bool>> {};
 

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Toddler mode against a toddler, in the real window on a 1920 x 1080 screen under a window
+# manager with the keys and clicks of an everyday desktop (tools/lib/openbox.xml): after the
+# parent has dealt a game, EVENTS random events at human and at mashing speed. Any key, Alt+F4,
+# Alt+Tab, Super, Super+D, Super+H, Ctrl+Alt+arrows and Super+digits among them, Escape, digits
+# and Enter; clicks, double clicks, right and middle clicks and the wheel anywhere on the
+# screen; and the window manager asked to close, minimise or shrink the window. Every so often,
+# and at the end, the program must run, full screen, the active window, in toddler mode, with a
+# game on the board or being dealt. Then a grown-up passes the gate and is back in the window.
+#
+# Usage: tests/e2e/monkey_test.sh path/to/twindle [EVENTS]     (3000 when not given)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+binary=$(realpath "${1:?usage: monkey_test.sh path/to/twindle [events]}")
+events=${2:-3000}
+
+if [ -z "${TWINDLE_XVFB:-}" ]; then
+    # An hour of the largest runs at most; a stuck X server or program never hangs the caller.
+    exec timeout -k 5 3600 env TWINDLE_XVFB=1 \
+        xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$binary" "$events"
+fi
+
+source "$top/tools/lib/xdriver.sh"
+source "$top/tests/e2e/board_checks.sh"
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+game='' WM_PID=''
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    [ -n "${SAW:-}" ] && echo "saw: $SAW"
+    import -window root "$work/screen.png" 2>/dev/null && echo "the screen now: $work/screen.png"
+    echo "--- the program's output (last lines):"
+    tail -20 "$work/twindle.log" 2>/dev/null || true
+    exit 1
+}
+pass() { echo "ok: $*"; }
+
+# Waits up to 5 s for the game's window to be full screen, on the screen and the active window.
+expect_locked() {
+    local state
+    for _ in $(seq 50); do
+        kill -0 "$game" 2>/dev/null || fail "the program ended $1"
+        state=$(xprop -id "$WINDOW" _NET_WM_STATE 2>/dev/null || true)
+        measure_board 2>/dev/null || true
+        if grep -q _NET_WM_STATE_FULLSCREEN <<<"$state" && [ "${WINDOW_MAP_STATE:-}" = IsViewable ] \
+            && [ "${WINDOW_WIDTH:-}x${WINDOW_HEIGHT:-}" = 1920x1080 ] \
+            && [ "$(xdotool getactivewindow 2>/dev/null)" = "$WINDOW" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    SAW="$state; ${WINDOW_WIDTH:-?}x${WINDOW_HEIGHT:-?} ${WINDOW_MAP_STATE:-?}; active $(xdotool getactivewindow 2>/dev/null || echo none)"
+    fail "the game was not full screen and active $1"
+}
+
+# Whether the screen shows a game: cards cover more than 3 % of it, the board's colour in its
+# corner. (The caption of a celebration alone covers less; a celebration ends in a new deal.)
+shows_a_game() {
+    import -window root "$work/screen.png"
+    local corner others
+    corner=$(convert "$work/screen.png" -format '%[pixel:p{2,2}]' info:)
+    others=$(convert "$work/screen.png" -fill black +opaque "$corner" -fill white -opaque "$corner" \
+        -format '%[fx:int((1-mean)*w*h)]' info:)
+    SAW="corner $corner, $others pixels of another colour"
+    [ "$corner" = "srgb(188,188,144)" ] && [ "$others" -gt $((1920 * 1080 * 3 / 100)) ]
+}
+
+keys=(a b c x y z q w 0 1 2 3 4 5 6 7 8 9 space Return Escape Tab BackSpace Delete Up Down Left Right
+    F1 F2 F5 F10 F11 F12 Home End ctrl+c ctrl+v ctrl+w ctrl+q alt+s alt+o alt+a alt+F4 alt+Tab
+    alt+shift+Tab alt+space super super+d super+h super+1 super+2 ctrl+alt+Left ctrl+alt+Right
+    ctrl+alt+Up shift+F10 Menu)
+# The keys that a desktop would take the child away with.
+leaving='^(alt\+F4|alt\+Tab|alt\+shift\+Tab|alt\+space|super|super\+.|ctrl\+alt\+.*|ctrl\+[qw])$'
+leaving_keys=0 requests=0 sent=0
+
+# Writes the commands of `count` random events for xdotool; with a pause, at a human's speed.
+write_events() {
+    local count=$1 pause=$2 file=$3 i key
+    : >"$file"
+    for ((i = 0; i < count; i++)); do
+        case $((RANDOM % 10)) in
+            0 | 1 | 2 | 3)
+                key=${keys[RANDOM % ${#keys[@]}]}
+                if [[ $key =~ $leaving ]]; then leaving_keys=$((leaving_keys + 1)); fi
+                echo "key --delay 0 $key" ;;
+            4 | 5 | 6) echo "mousemove $((RANDOM % 1920)) $((RANDOM % 1080)) click --delay 0 1" ;;
+            7) echo "mousemove $((RANDOM % 1920)) $((RANDOM % 1080)) click --repeat 2 --delay 60 1" ;;
+            8) echo "mousemove $((RANDOM % 1920)) $((RANDOM % 1080)) click --delay 0 $((2 + RANDOM % 2))" ;;
+            9) echo "click --delay 0 $((4 + RANDOM % 2))" ;;
+        esac >>"$file"
+        if [ "$pause" != 0 ]; then echo "sleep $pause" >>"$file"; fi
+    done
+}
+
+# The window manager asked to close, minimise, or un-full-screen the window, as its own menus
+# and buttons would.
+window_manager_asks() {
+    requests=$((requests + 1))
+    case $((RANDOM % 3)) in
+        0) wmctrl -i -c "$WINDOW" ;;
+        1) xdotool windowminimize "$WINDOW" ;;
+        2) wmctrl -i -r "$WINDOW" -b remove,fullscreen ;;
+    esac
+}
+
+start_window_manager "$work/openbox.log" || fail "openbox did not start"
+started=$(date +%s)
+QT_LOGGING_RULES="twindle.toddler.info=true" QT_QPA_PLATFORM=xcb "$binary" --toddler \
+    >"$work/twindle.log" 2>&1 &
+game=$!
+
+# --- The parent chooses the game --------------------------------------------------------------
+dialog=$(wait_for_window_named "Start New Game") || fail "toddler mode asked for no game"
+WINDOW=$(xdotool search --onlyvisible --name '^Twindle$' | head -1)
+activate_window "$dialog" || fail "the new game dialog did not take the focus"
+xdotool key space
+expect_locked "after the parent dealt a game"
+for _ in $(seq 20); do shows_a_game && break; sleep 0.2; done
+shows_a_game || fail "no game on the board after the parent dealt one"
+pass "the parent dealt a game; the board fills the screen: $SAW"
+
+# --- The toddler ------------------------------------------------------------------------------
+chunk=0
+while [ "$sent" -lt "$events" ]; do
+    chunk=$((chunk + 1))
+    if [ $((chunk % 8)) -eq 0 ]; then
+        write_events 30 0.15 "$work/events.xdo"   # a child taking time
+        sent=$((sent + 30))
+    else
+        write_events 250 0 "$work/events.xdo"     # mashing
+        sent=$((sent + 250))
+    fi
+    xdotool "$work/events.xdo"
+    window_manager_asks
+    expect_locked "after $sent events"
+done
+for _ in $(seq 40); do shows_a_game && break; sleep 0.2; done
+if ! shows_a_game; then
+    for i in $(seq 5); do import -window root "$work/later-$i.png"; sleep 1; done
+    fail "after $sent events no game is on the board or being dealt"
+fi
+seconds=$(($(date +%s) - started))
+refused=$(grep -c "refused" "$work/twindle.log" || true)
+pass "$sent events in $seconds s; $((leaving_keys + requests)) tried to leave and were refused: $leaving_keys keys a desktop leaves with (held from the window manager, ignored by the game) and $requests requests of the window manager to close, minimise or shrink the window (the program told of $refused refusals); the game goes on full screen: $SAW"
+cp "$work/screen.png" "${TWINDLE_MONKEY_SCREENSHOT:-$work/last.png}"
+
+# --- A grown-up passes the gate ---------------------------------------------------------------
+xdotool key Escape
+sleep 0.3
+answer=$(sed -n 's/.*asking a grown-up for \([0-9]*\) .*/\1/p' "$work/twindle.log" | tail -1)
+[ -n "$answer" ] || fail "Escape did not ask a grown-up for the number"
+xdotool type --delay 50 "$answer"
+xdotool key Return
+for _ in $(seq 50); do
+    measure_board 2>/dev/null || true
+    [ "${WINDOW_WIDTH:-}" = 527 ] && break
+    sleep 0.1
+done
+SAW="$(xprop -id "$WINDOW" _NET_WM_STATE); ${WINDOW_WIDTH}x${WINDOW_HEIGHT}"
+[ "$WINDOW_WIDTH" = 527 ] && [ "$WINDOW_HEIGHT" -gt 351 ] || fail "the gate did not lead back to the window"
+expect_active "$WINDOW" "after the gate"
+pass "typing $answer and Enter after Escape left toddler mode: the window with its menu, $SAW"
+
+xdotool key alt+F4
+wait_for_exit "$game" 5 || fail "outside toddler mode Alt+F4 did not close the program"
+game=''
+[ "$EXIT_STATUS" -eq 0 ] || fail "the program ended with status $EXIT_STATUS"
+pass "outside toddler mode Alt+F4 closed the program"
+rm -rf "$work"
+echo "monkey_test: passed"

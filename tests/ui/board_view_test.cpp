@@ -1,0 +1,94 @@
+#include "window_driver.h"
+
+#include "game/invariant_check.h"
+#include "toolkit/random_source.h"
+#include "ui/board_view.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace twindle {
+namespace {
+
+struct NoEffects : BoardEffects {
+    void playSound(std::string_view, int) override {}
+    void showNewGameDialog() override {}
+};
+
+const QColor kKaki(188, 188, 144);
+
+// The painted card around a point: from it, as far as the board's colour in each direction.
+QRect paintedCardAround(const QImage& board, QPoint inside)
+{
+    QRect card(inside, inside);
+    while (card.left() > 0 && board.pixelColor(card.left() - 1, inside.y()) != kKaki)
+        card.setLeft(card.left() - 1);
+    while (card.right() + 1 < board.width() && board.pixelColor(card.right() + 1, inside.y()) != kKaki)
+        card.setRight(card.right() + 1);
+    while (card.top() > 0 && board.pixelColor(inside.x(), card.top() - 1) != kKaki)
+        card.setTop(card.top() - 1);
+    while (card.bottom() + 1 < board.height() && board.pixelColor(inside.x(), card.bottom() + 1) != kKaki)
+        card.setBottom(card.bottom() + 1);
+    return card;
+}
+
+class Scales : public testing::TestWithParam<QSize> {};
+
+// Where a card is painted, there and nowhere else a click turns it: at its centre, its edges and
+// its corners, but not a pixel beyond its edges, at the board's own size, scaled by 1.5 and 2,
+// and filling the screens of 1366 x 768 and 1920 x 1080.
+TEST_P(Scales, AClickOnEveryPaintedPixelOfACardAndNoOtherTurnsThatCard)
+{
+    const QSize size = GetParam();
+    std::uint64_t clock = 0;
+    ClockMixedRandom random([&] { return ++clock; });
+    NoEffects effects;
+    Game game(random, effects);
+    game.Form_Load();
+    BoardView board(game);
+    board.resize(size);
+    QSignalSpy clicks(&board, &BoardView::pictureCardClicked);
+    // The test's own idea of the scale and the margins, to know roughly where to look.
+    const double scale = std::min(size.width() / 527.0, size.height() / 351.0);
+    const QPointF margin((size.width() - 527 * scale) / 2, (size.height() - 351 * scale) / 2);
+    for (const int count : {8, 10, 12, 18}) {
+        game.dealGame(kPictureCards, Integer(count));
+        const QImage painted = board.grab().toImage();
+        for (int slot = 0; slot < count; ++slot) {
+            const QPoint centre = (margin + QPointF(test::gridFor(count).centreOf(slot)) * scale).toPoint();
+            const QRect card = paintedCardAround(painted, centre);
+            EXPECT_NEAR(card.width(), 81 * scale, 1.5) << count << " cards, slot " << slot;
+            EXPECT_NEAR(card.height(), 110 * scale, 1.5) << count << " cards, slot " << slot;
+            if (scale == 1) {  // at the board's own size, to the pixel where the cards always stood
+                EXPECT_EQ(card, QRect(test::gridFor(count).cornerOf(slot) - QPoint(4, 4), QSize(81, 110)));
+            }
+            const QPoint mid = card.center();
+            for (const QPoint on : {mid, card.topLeft(), card.bottomRight(), QPoint(card.left(), mid.y()),
+                                    QPoint(card.right(), mid.y()), QPoint(mid.x(), card.top()),
+                                    QPoint(mid.x(), card.bottom())}) {
+                clicks.clear();
+                QTest::mouseClick(&board, Qt::LeftButton, {}, on);
+                ASSERT_EQ(clicks.size(), 1) << size.width() << "x" << size.height() << ", " << count
+                                            << " cards, slot " << slot << " at " << on.x() << "," << on.y();
+                EXPECT_EQ(clicks.front().front().toInt(), slot);
+            }
+            for (const QPoint off : {QPoint(card.left() - 1, mid.y()), QPoint(card.right() + 1, mid.y()),
+                                     QPoint(mid.x(), card.top() - 1), QPoint(mid.x(), card.bottom() + 1)}) {
+                clicks.clear();
+                QTest::mouseClick(&board, Qt::LeftButton, {}, off);
+                EXPECT_TRUE(clicks.empty()) << count << " cards, beside slot " << slot;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardSizes, Scales,
+                         testing::Values(QSize(527, 351), QSize(791, 527), QSize(1054, 702),
+                                         QSize(1366, 768), QSize(1920, 1080)));
+
+} // namespace
+} // namespace twindle
