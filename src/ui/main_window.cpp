@@ -80,6 +80,13 @@ void MainWindow::enterToddlerMode()
 {
     if (inToddlerMode())
         return;
+    // The parent chooses once, in the window as it is: some desktops keep a full-screen window
+    // above every dialog. A celebration that is running ends in a new deal by itself.
+    if (!m_game.isGameInProgress() && !m_game.form().tmrYouDidIt.Enabled()) {
+        openNewGameDialog();
+        if (!m_game.isGameInProgress())
+            return;
+    }
     m_game.setToddlerMode(true);
     setMenuShown(false);
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
@@ -87,16 +94,6 @@ void MainWindow::enterToddlerMode()
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();
     m_lock->engage();
-
-    // The parent chooses once. A celebration that is running ends in a new deal by itself.
-    const bool celebrating = m_game.form().tmrYouDidIt.Enabled();
-    if (m_game.isGameInProgress() || celebrating)
-        return;
-    QTimer::singleShot(0, this, [this] {
-        openNewGameDialog();
-        if (!m_game.isGameInProgress())
-            leaveToddlerMode();
-    });
 }
 
 void MainWindow::leaveToddlerMode()

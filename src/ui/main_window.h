@@ -33,8 +33,8 @@ public:
 
     // Toddler mode (F11, or --toddler at start): the board fills the screen, the game goes on by
     // itself from win to win, and the window is locked (toddler_lock.h) until a grown-up passes
-    // the gate. Entering it with no game on the board first asks the parent for one; closing the
-    // new game dialog then stays in the window.
+    // the gate. With no game on the board the parent is asked for one first, in the window;
+    // closing the new game dialog then stays there.
     void enterToddlerMode();
     void leaveToddlerMode();
     bool inToddlerMode() const { return m_game.toddlerMode(); }

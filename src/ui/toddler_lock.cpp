@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QMainWindow>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QWindow>
 
 namespace twindle {
@@ -77,6 +78,7 @@ void ToddlerLock::engage()
     m_engaged = true;
     qApp->installEventFilter(this);
     holdInput();
+    m_restoreCheck.start();
 }
 
 void ToddlerLock::release()
@@ -103,7 +105,8 @@ void ToddlerLock::holdInput()
         qCInfo(lcToddler) << "holding the keyboard and the pointer";
     } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         m_holdRetry.start();  // the window is not on the screen yet, or someone else holds them
-    } else {
+    } else if (!m_toldNoHold) {
+        m_toldNoHold = true;
         qCInfo(lcToddler) << "the keyboard cannot be held on" << QGuiApplication::platformName();
     }
 }
@@ -205,8 +208,13 @@ void ToddlerLock::restoreFullScreen()
     const Qt::WindowStates state = m_window.windowState();
     const bool minimised = state & Qt::WindowMinimized;
     const bool onScreen = m_window.windowHandle() != nullptr && m_window.windowHandle()->isExposed();
-    if (m_window.isVisible() && !minimised && (state & Qt::WindowFullScreen) && onScreen)
+    const QRect screen = m_window.screen()->geometry();
+    if (m_window.isVisible() && !minimised && (state & Qt::WindowFullScreen) && onScreen) {
+        // Without a window manager nobody makes a window full screen but the window itself.
+        if (m_window.geometry() != screen)
+            m_window.setGeometry(screen);
         return;
+    }
     qCInfo(lcToddler) << "refused to leave full screen, minimised or hidden";
     if (m_window.isVisible() && !minimised && !onScreen)
         m_window.hide();  // taken away unannounced: shown again from the start

@@ -54,6 +54,7 @@ private:
     QTimer m_holdRetry;
     QTimer m_restoreCheck;
     bool m_engaged = false;
+    bool m_toldNoHold = false;
 };
 
 } // namespace twindle
