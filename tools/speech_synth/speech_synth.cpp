@@ -1,0 +1,80 @@
+// Says the talking cards' words with Festival and writes them as the program's clips:
+//
+//     speech_synth WORDS_TSV OUTPUT_FOLDER
+//
+// For every clip of the words table it writes OUTPUT_FOLDER/<name>.wav, the word trimmed and
+// levelled, and OUTPUT_FOLDER/<name>.phones, the segments Festival said, which the tests
+// compare with the table. Festival runs once for all the clips: starting it and loading the
+// voice takes most of a second, saying a word a few hundredths.
+
+#include "clip_shaping.h"
+#include "festival_batch.h"
+#include "wave_file.h"
+#include "word_table.h"
+
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+
+namespace twindle::speech {
+namespace {
+
+// Every clip at the same RMS, about 20 dB below full scale, which leaves speech's peaks room
+// below the ceiling.
+constexpr double kRms = 0.1;
+constexpr double kCeiling = 0.89;  // 1 dB below full scale
+
+void writeText(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::trunc);
+    file << text;
+    if (!file)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+int run(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: speech_synth WORDS_TSV OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const std::vector<Clip> clips = readWordTable(argv[1]);
+    const std::filesystem::path folder = argv[2];
+    std::filesystem::create_directories(folder / "festival");
+    // Nothing left from an earlier run may pass for this run's output.
+    for (const Clip& clip : clips) {
+        std::filesystem::remove(festivalWavePath(folder, clip));
+        std::filesystem::remove(phonesPath(folder, clip));
+    }
+
+    const std::filesystem::path script = folder / "festival" / "say.scm";
+    writeText(script, festivalScript(clips, folder));
+    runFestival(script);
+
+    for (const Clip& clip : clips) {
+        if (!std::filesystem::exists(phonesPath(folder, clip)))
+            throw std::runtime_error("festival wrote no segments for " + clip.name);
+        std::vector<double> samples =
+            trimSilence(readWave(festivalWavePath(folder, clip)), kSampleRate);
+        if (samples.empty())
+            throw std::runtime_error("festival said nothing for " + clip.name + " (\"" + clip.text
+                                     + "\")");
+        level(samples, kRms, kCeiling);
+        writeWave(folder / (clip.name + ".wav"), samples);
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace twindle::speech
+
+int main(int argc, char** argv)
+{
+    try {
+        return twindle::speech::run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "speech_synth: " << error.what() << "\n";
+        return 1;
+    }
+}
