@@ -20,4 +20,12 @@ QPixmap cardFrontPicture(int id, qreal devicePixelRatio = 1.0);
 // when there is no such sound.
 QByteArray soundResource(QStringView name);
 
+// A word a card says, a whole RIFF WAVE image: the subject of a picture by its id (101 to 143),
+// or a letter's name by its capital's character code (65 to 90). Empty for anything else. The
+// words and how they are made: src/assets/speech/words.tsv.
+QByteArray spokenWord(int word);
+
+// "You did it!", said.
+QByteArray spokenCheer();
+
 } // namespace twindle

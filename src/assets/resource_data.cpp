@@ -31,4 +31,18 @@ QByteArray soundResource(QStringView name)
     return {};
 }
 
+QByteArray spokenWord(int word)
+{
+    const bool picture = word >= kFirstCardFront && word <= kLastCardFront;
+    const bool letter = word >= 'A' && word <= 'Z';
+    if (!picture && !letter)
+        return {};
+    return readResource(QStringLiteral(":/speech/%1.wav").arg(word));
+}
+
+QByteArray spokenCheer()
+{
+    return readResource(QStringLiteral(":/speech/cheer.wav"));
+}
+
 } // namespace twindle

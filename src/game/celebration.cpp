@@ -18,8 +18,11 @@ void Game::YouWon()
 void Game::tmrYouDidIt_Timer()
 {
     const int tick = ++m_form.YouDidItTicks;
-    if (tick == 1)
+    if (tick == 1) {
         m_form.capYouDidIt.Visible = true;
+        if (m_toddlerMode)
+            m_effects.sayCheer();
+    }
 
     // One colour a tick; the tick at the list's last index ends the celebration.
     const int lastIndex = int(m_form.CelebrationColors.size()) - 1;

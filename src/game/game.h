@@ -51,8 +51,9 @@ public:
 
     bool playsPictures() const { return m_globals.CardType == kPictureCards; }
 
-    // Toddler mode: the game goes on by itself. Where the celebration's end would open the new
-    // game dialog, the same kind and count of cards are dealt again.
+    // Toddler mode: the game goes on by itself, and talks. Where the celebration's end would open
+    // the new game dialog, the same kind and count of cards are dealt again; a card turned face
+    // up says its word, and the first colour of the celebration comes with a cheer.
     void setToddlerMode(bool on) { m_toddlerMode = on; }
     bool toddlerMode() const { return m_toddlerMode; }
 

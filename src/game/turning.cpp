@@ -9,6 +9,11 @@ namespace twindle {
 
 namespace {
 
+int capitalOf(int letter)
+{
+    return letter >= 'a' && letter <= 'z' ? letter - ('a' - 'A') : letter;
+}
+
 const char* matchSoundName(Integer matchSound)
 {
     switch (matchSound) {
@@ -39,6 +44,8 @@ void Game::card_Click(Integer Index)
         return;
 
     clicked.Picture = *tagInteger(clicked.Tag);
+    if (m_toddlerMode)
+        m_effects.sayWord(clicked.Picture);
 
     if (!isSlotIndex(m_globals.FirstCard)) {
         m_globals.FirstCard = Index;
@@ -57,6 +64,8 @@ void Game::capCard_Click(Integer Index)
 
     clicked.Caption = characterText(*tagInteger(clicked.Tag));
     clicked.BackColor = colourFromName("dove");
+    if (m_toddlerMode)
+        m_effects.sayWord(capitalOf(*tagInteger(clicked.Tag)));  // "a" is called as "A" is
 
     if (!isSlotIndex(m_globals.FirstCard)) {
         m_globals.FirstCard = Index;

@@ -49,7 +49,7 @@ bool SoundCall::play(std::span<const std::byte> image, int flags)
         m_playingUntil = {};
         return false;
     }
-    m_playingUntil = *startedAt + playingTime(*wave);
+    m_playingUntil = (flags & kSoundMayBeCut) != 0 ? Clock::time_point{} : *startedAt + playingTime(*wave);
     if ((flags & kSoundAsync) == 0)
         m_waitUntil(m_playingUntil);
     return true;

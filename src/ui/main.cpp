@@ -19,9 +19,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption toddler(QStringLiteral("toddler"),
                                      QStringLiteral("Play full screen, locked for a toddler (F11)."));
     options.addOption(toddler);
+    const QCommandLineOption quiet(QStringLiteral("quiet"),
+                                   QStringLiteral("Cards in toddler mode say nothing."));
+    options.addOption(quiet);
     options.process(app);
 
     twindle::MainWindow window;
+    window.setQuiet(options.isSet(quiet));
     window.show();
     if (options.isSet(toddler))
         QTimer::singleShot(0, &window, &twindle::MainWindow::enterToddlerMode);

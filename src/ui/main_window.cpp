@@ -167,6 +167,23 @@ void MainWindow::playSound(std::string_view name, int flags)
     systemSound().play(std::as_bytes(std::span(image.constData(), std::size_t(image.size()))), flags);
 }
 
+void MainWindow::sayWord(int word)
+{
+    say(spokenWord(word));
+}
+
+void MainWindow::sayCheer()
+{
+    say(spokenCheer());
+}
+
+void MainWindow::say(const QByteArray& words)
+{
+    if (!m_quiet)
+        systemSound().play(std::as_bytes(std::span(words.constData(), std::size_t(words.size()))),
+                           kSoundAsync | kSoundMayBeCut);
+}
+
 void MainWindow::onPictureCardClicked(int index)
 {
     m_game.card_Click(Integer(index));

@@ -39,9 +39,15 @@ public:
     void leaveToddlerMode();
     bool inToddlerMode() const { return m_game.toddlerMode(); }
 
+    // Quiet: the cards of toddler mode say nothing. The pair sound keeps its own option.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
+
 private:
     void playSound(std::string_view name, int flags) override;
     void showNewGameDialog() override;
+    void sayWord(int word) override;
+    void sayCheer() override;
+    void say(const QByteArray& words);
 
     void buildMenu();
     void setMenuShown(bool shown);
@@ -60,6 +66,7 @@ private:
     bool m_newGameDialogOpen = false;
     Integer m_windowPointer = kDefaultPointer;
     bool m_screenBusy = false;
+    bool m_quiet = false;
 };
 
 } // namespace twindle

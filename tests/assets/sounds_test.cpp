@@ -29,5 +29,22 @@ TEST(PairSounds, PlayForTheirLengthWithoutClippingAndStartAndEndAtRest)
         EXPECT_TRUE(soundResource(other).isEmpty());
 }
 
+// Every picture and every letter has a word the sound call can play (a small letter is called by
+// its capital's code); the words' lengths and loudness are measured by speech_clips_test.sh.
+TEST(SpokenWords, EveryFaceAndTheCheerHaveAWordThatPlays)
+{
+    const auto plays = [](const QByteArray& file) {
+        return parseWaveImage(std::as_bytes(std::span(file.constData(), std::size_t(file.size())))).has_value();
+    };
+    for (int face = 101; face <= 143; ++face)
+        EXPECT_TRUE(plays(spokenWord(face))) << face;
+    for (int capital = 'A'; capital <= 'Z'; ++capital)
+        EXPECT_TRUE(plays(spokenWord(capital))) << char(capital);
+    EXPECT_NE(spokenWord('A'), spokenWord('B'));
+    EXPECT_TRUE(plays(spokenCheer()));
+    for (const int other : {100, 144, 64, 91, int('a'), 3, 0})
+        EXPECT_TRUE(spokenWord(other).isEmpty()) << other;
+}
+
 } // namespace
 } // namespace twindle

@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::array<const char*, kEventKinds> kEventNames{
     "picture click", "letter click", "remembering click", "timer", "deal",
-    "pair sound option", "cards disappear option"};
+    "pair sound option", "cards disappear option", "toddler mode"};
 
 // Mostly the board's own slots; the last few byte values stand for indices off the board.
 Integer anyIndex(std::uint8_t operand)
@@ -71,6 +71,7 @@ private:
         case EventKind::DisappearOption:
             m_game.setOptions(m_input.operand() & 1, m_game.globals().PairSound);
             break;
+        case EventKind::ToddlerMode: m_game.setToddlerMode(m_input.operand() & 1); break;
         }
     }
 
@@ -134,6 +135,19 @@ private:
             m_run.broken = "played " + sound + " with the pair sound switched off";
         else if (!m_game.form().tmrPairMatch.Enabled())
             m_run.broken = "played " + sound + " outside the resolution of a found pair";
+    }
+
+    void sayWord(int word) override
+    {
+        if (!m_game.toddlerMode())
+            m_run.broken = "a card spoke outside toddler mode";
+        else if (!(word >= 101 && word <= 143) && !(word >= 'A' && word <= 'Z'))
+            m_run.broken = "a card said the word " + std::to_string(word);
+    }
+    void sayCheer() override
+    {
+        if (!m_game.toddlerMode() || m_game.form().YouDidItTicks != 1)
+            m_run.broken = "a cheer outside the first colour of a celebration in toddler mode";
     }
 
     // The dialog that ends a celebration: the board must be whole when it opens, and the

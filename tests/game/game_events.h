@@ -14,7 +14,9 @@ namespace twindle::test {
 // on any index of either card array, in range and out of it; any timer firing (a disabled one is
 // ignored, as fireTimer promises); deals of any kind and offered count; the option changes the
 // options dialog allows; and the new game dialog that ends a celebration, which may deal a new
-// game from inside the timer handler. A sound may only come from a found pair with its option on.
+// game from inside the timer handler; and toddler mode, on and off. A sound may only come from a
+// found pair with its option on, and a word only from a card turned, or a celebration started,
+// in toddler mode.
 //
 // The bytes: a header of 16 (the random source's seed, then its clock's first reading and its
 // step, little-endian), then events of one opcode byte each (taken modulo kEventKinds) with
@@ -26,7 +28,7 @@ struct GameEventsRun {
     long long wins = 0;
 };
 
-constexpr std::uint8_t kEventKinds = 7;
+constexpr std::uint8_t kEventKinds = 8;
 enum class EventKind : std::uint8_t {
     PictureClick,      // operand: an index
     LetterClick,       // operand: an index
@@ -35,6 +37,7 @@ enum class EventKind : std::uint8_t {
     Deal,              // operands: the kind, the count
     PairSoundOption,   // operand: on or off
     DisappearOption,   // operand: on or off
+    ToddlerMode,       // operand: on or off
 };
 
 // The random source's seed, and its clock's first reading and step.

@@ -40,8 +40,12 @@ struct RecordingEffects : BoardEffects {
         if (onDialog)
             onDialog();
     }
+    void sayWord(int word) override { words.push_back(word); }
+    void sayCheer() override { words.push_back(kCheer); }
 
+    static constexpr int kCheer = -1;
     std::vector<std::pair<std::string, int>> sounds;
+    std::vector<int> words;  // picture ids, capitals' codes, and kCheer
     int dialogsOpened = 0;
     std::function<void(const std::string&)> onSound;
     std::function<void()> onDialog;

@@ -13,19 +13,27 @@ namespace {
 
 using test::PlayHarness;
 
+// In toddler mode each card says its word as it turns; the times are those of the window.
 TEST(Turning, AMismatchTurnsBackAfterOneSecondAndStaysInPlay)
 {
-    for (const Integer kind : test::kAllKinds) {
+    for (const auto& [kind, toddler] : {std::pair{kPictureCards, false}, {kSameCapitals, false},
+                                        {kCapitalAndSmall, false}, {kPictureCards, true},
+                                        {kCapitalAndSmall, true}}) {
         PlayHarness play;
+        play.game.setToddlerMode(toddler);
         play.deal(kind, 12);
         const Integer other = play.strangerTo(0);
         play.click(0);
         EXPECT_TRUE(play.faceUp(0));
+        const int face = *tagInteger(play.tag(0));
+        const int word = kind == kCapitalAndSmall && face >= 'a' ? face - 32 : face;  // "a" as "A"
+        EXPECT_EQ(play.effects.words, toddler ? std::vector{word} : std::vector<int>{});
         if (kind != kPictureCards) {
             EXPECT_EQ(play.game.form().capCard[0].Caption, std::string(1, char(*tagInteger(play.tag(0)))));
             EXPECT_EQ(play.game.form().capCard[0].BackColor, colourFromName("dove"));
         }
         play.click(other);
+        EXPECT_EQ(play.effects.words.size(), toddler ? 2u : 0u);
         EXPECT_EQ(play.game.screen().MousePointer, kBusyPointer);
         play.clock.advanceTo(999);
         EXPECT_TRUE(play.faceUp(0) && play.faceUp(other));
@@ -38,12 +46,13 @@ TEST(Turning, AMismatchTurnsBackAfterOneSecondAndStaysInPlay)
     }
 }
 
-class MatchResolves : public testing::TestWithParam<std::tuple<bool, bool>> {};
+class MatchResolves : public testing::TestWithParam<std::tuple<bool, bool, bool>> {};
 
 TEST_P(MatchResolves, AfterItsPausePlusTheSound)
 {
-    const auto [cardsDisappear, pairSound] = GetParam();
+    const auto [cardsDisappear, pairSound, toddler] = GetParam();
     PlayHarness play;
+    play.game.setToddlerMode(toddler);
     play.game.setOptions(cardsDisappear, pairSound);
     play.deal(kPictureCards, 16);
     const auto [first, second] = play.pairsInPlay().front();
@@ -67,6 +76,7 @@ TEST_P(MatchResolves, AfterItsPausePlusTheSound)
     const Sounds expected = pairSound ? Sounds{{sound, 16}} : Sounds{};
     EXPECT_EQ(play.effects.sounds, expected);
     EXPECT_EQ(visibleDuringSound, pairSound);
+    EXPECT_EQ(play.effects.words.size(), toddler ? 2u : 0u) << "the two cards' words, nothing more";
 
     const MainForm& form = play.game.form();
     for (const Integer card : {first, second}) {
@@ -83,7 +93,8 @@ TEST_P(MatchResolves, AfterItsPausePlusTheSound)
     EXPECT_FALSE(play.clock.nextDue());
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, MatchResolves, testing::Combine(testing::Bool(), testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(OptionsAndToddlerMode, MatchResolves,
+                         testing::Combine(testing::Bool(), testing::Bool(), testing::Bool()));
 
 // A capital pairs with its own small letter in either order, and with no other letter in either
 // case. Every harness deals the same board.
@@ -192,8 +203,14 @@ TEST(Celebration, InToddlerModeEndsInANewDealOfTheSameKindAndCount)
     play.game.setToddlerMode(true);
     play.deal(kCapitalAndSmall, 10);
     const long long start = play.findEveryPair();
+    ASSERT_EQ(play.effects.words.size(), 10u) << "every card said its word";
+    play.clock.advanceTo(start + 159);
+    EXPECT_EQ(play.effects.words.size(), 10u);
+    play.clock.advanceTo(start + 160);
+    EXPECT_EQ(play.effects.words.back(), test::RecordingEffects::kCheer) << "with the first colour";
     play.clock.advanceTo(start + 3679);
     EXPECT_EQ(play.game.globals().CardsMatched, 10) << "the celebration keeps its time";
+    EXPECT_EQ(play.effects.words.size(), 11u);
     play.clock.advanceTo(start + 3680);
     const GlobalVars& globals = play.game.globals();
     EXPECT_EQ(std::tuple(globals.CardType, globals.CardCount, globals.CardsMatched),

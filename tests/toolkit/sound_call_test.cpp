@@ -58,6 +58,8 @@ TEST(SoundCall, HoldsAWaitingCallForTheSoundsLengthAtItsByteRateAndMindsTheFlags
         {2s, kTwoSeconds, kSoundNoStop, false, 0s},  // the sound before still plays
         {3ms, kTwoSeconds, kSoundNoStop, true, 2003ms},  // and has just ended
         {0s, riff(fmt(stereo16) + data(44100)), 0, true, 503ms},
+        {0s, kTwoSeconds, kSoundAsync | kSoundMayBeCut, true, 0s},  // a word said in passing
+        {0s, kTwoSeconds, kSoundNoStop, true, 2003ms},                // does not make this wait
         {0s, riff(fmt(kMono8, 3) + data(10)), 0, false, 0s},  // not PCM
         {0s, {}, 0, false, 0s},
     };

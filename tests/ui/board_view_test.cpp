@@ -17,6 +17,8 @@ namespace {
 struct NoEffects : BoardEffects {
     void playSound(std::string_view, int) override {}
     void showNewGameDialog() override {}
+    void sayWord(int) override {}
+    void sayCheer() override {}
 };
 
 const QColor kKaki(188, 188, 144);

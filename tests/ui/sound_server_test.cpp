@@ -12,6 +12,8 @@
 
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
+#include "game/board_grid.h"
+#include "ui/board_geometry.h"
 #include "ui/board_view.h"
 
 #include <QApplication>
@@ -19,7 +21,9 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +112,65 @@ FoundPair firePairTimerWithAClickMeanwhile(MainWindow& window, QPoint nextCard)
     return found;
 }
 
+// What the sound server plays, heard as it comes from its default source: the monitor of the
+// null sink it plays into (scripts/with-pulseaudio).
+class ServerListener {
+public:
+    ServerListener()
+    {
+        m_parec.start(QStringLiteral("parec"),
+                      {"--raw", "--format=s16le", "--rate=16000", "--channels=1", "--latency-msec=5",
+                       "--device=@DEFAULT_SOURCE@"});
+    }
+    ~ServerListener() { m_parec.kill(), m_parec.waitForFinished(); }
+
+    // Whether parec hears what the server plays: a tenth of a second of a loud square wave,
+    // played by pacat again and again until it comes through (parec starts in its own time).
+    bool isListening()
+    {
+        QByteArray wave(3200, 0);
+        for (qsizetype i = 0; i < wave.size(); i += 2)
+            wave[i + 1] = char(i % 64 < 32 ? 0x40 : 0xC0);
+        for (int tries = 0; tries < 10; ++tries) {
+            QProcess pacat;
+            pacat.start(QStringLiteral("pacat"), {"--raw", "--format=s16le", "--rate=16000", "--channels=1"});
+            pacat.write(wave);
+            pacat.waitForBytesWritten();
+            pacat.closeWriteChannel();
+            const bool heard = nextSound(false, 500ms).has_value();
+            pacat.waitForFinished();
+            if (heard)
+                return true;
+        }
+        return false;
+    }
+
+    // Waits for a sample above the faintest hiss (-50 dB); the time it came, if it did. With
+    // `untilQuiet`, for a tenth of a second without one instead.
+    std::optional<Clock::time_point> nextSound(bool untilQuiet = false, Clock::duration limit = 2s)
+    {
+        const Clock::time_point giveUp = Clock::now() + limit;
+        Clock::time_point quietSince = Clock::now();
+        while (Clock::now() < giveUp) {
+            m_parec.waitForReadyRead(5);
+            const QByteArray heard = m_parec.readAll();
+            const auto* samples = reinterpret_cast<const std::int16_t*>(heard.constData());
+            const bool loud = std::any_of(samples, samples + heard.size() / 2,
+                                          [](std::int16_t sample) { return std::abs(sample) > 100; });
+            if (loud && !untilQuiet)
+                return Clock::now();
+            if (loud)
+                quietSince = Clock::now();
+            if (untilQuiet && Clock::now() - quietSince > 100ms)
+                return Clock::now();
+        }
+        return std::nullopt;
+    }
+
+private:
+    QProcess m_parec;
+};
+
 bool audioOutputReachable()
 {
     return !QMediaDevices::audioOutputs().isEmpty();
@@ -180,6 +243,52 @@ TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLengthAndAC
             << "the found pair has left the board";
     }
     EXPECT_EQ(played.size(), 3u) << "every sound came up within " << kMostDeals << " deals";
+}
+
+// In toddler mode a card says its word as it turns: through the sound server it is heard within
+// 150 ms of the click, every time; and the pair's own sound still plays to its end.
+TEST_F(PairSoundThroughTheSoundSystem, InToddlerModeATurnedCardIsHeardAtOnceAndThePairSoundInFull)
+{
+    MainWindow window;
+    window.show();
+    test::dealThroughDialog(window, kPictureCards, 8);
+    window.enterToddlerMode();
+    ASSERT_TRUE(window.inToddlerMode());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().width() > 527; })) << "the board takes the screen";
+    ServerListener listener;
+    if (m_audible) {
+        ASSERT_TRUE(listener.isListening()) << "parec (pulseaudio-utils) hears nothing of pacat";
+    }
+    const auto placeOf = [&](int slot) {
+        const PictureCard& card = window.game().form().card[std::size_t(slot)];
+        return BoardGeometry(window.board().size()).toPixels(card.Left, card.Top, kCardWidth, kCardHeight).center();
+    };
+    // A mismatch, then a pair: four words.
+    const auto pairs = test::pairsOnBoard(window);
+    for (const int slot : {pairs[0].first, pairs[1].first, pairs[0].first, pairs[0].second}) {
+        if (m_audible) {
+            ASSERT_TRUE(listener.nextSound(true)) << "the server never fell quiet";
+        }
+        const Clock::time_point click = Clock::now();
+        QTest::mouseClick(&window.board(), Qt::LeftButton, {}, placeOf(slot));
+        ASSERT_NE(window.game().form().card[std::size_t(slot)].Picture, kCardBackPicture) << "turned";
+        if (m_audible) {
+            const std::optional<Clock::time_point> heard = listener.nextSound();
+            ASSERT_TRUE(heard.has_value()) << "the word of card " << slot << " was not heard";
+            std::cout << "card " << slot << ": its word heard " << Milliseconds(*heard - click).count()
+                      << " ms after the click\n";
+            EXPECT_LT(*heard - click, 150ms) << "card " << slot;
+        } else {
+            EXPECT_LT(Clock::now() - click, kTolerance) << "a silent word returns at once";
+        }
+        window.timers().elapse(GameTimer::PairNoMatch);
+    }
+    ASSERT_TRUE(window.timers().isRunning(GameTimer::PairMatch));
+    const PairSound sound = soundOfGame(window.game().form().MatchSound);
+    const FoundPair found = firePairTimerWithAClickMeanwhile(window, placeOf(pairs[1].second));
+    std::cout << sound.name << " after the words: the handler took "
+              << Milliseconds(found.handlerTook).count() << " ms\n";
+    EXPECT_EQ(found.handlerTook >= sound.length, m_audible) << "the pair sound played to its end, or not at all";
 }
 
 } // namespace
