@@ -35,6 +35,26 @@ void makeRoomForAFront(std::vector<Kept>& kept, qreal ratio)
     kept.erase(oldest);
 }
 
+// Lets every picture of the ratio used longest ago go when a ratio comes beyond those kept.
+void makeRoomForARatio(std::vector<Kept>& kept, qreal ratio)
+{
+    std::vector<std::pair<std::uint64_t, qreal>> ratios;  // last use, ratio
+    for (const Kept& entry : kept) {
+        const auto known = std::find_if(ratios.begin(), ratios.end(),
+                                        [&](const auto& seen) { return seen.second == entry.ratio; });
+        if (known == ratios.end())
+            ratios.emplace_back(entry.lastUse, entry.ratio);
+        else
+            known->first = std::max(known->first, entry.lastUse);
+    }
+    if (int(ratios.size()) < kRatiosKept || std::any_of(ratios.begin(), ratios.end(), [&](const auto& seen) {
+            return seen.second == ratio;
+        }))
+        return;
+    const qreal oldest = std::min_element(ratios.begin(), ratios.end())->second;
+    std::erase_if(kept, [&](const Kept& entry) { return entry.ratio == oldest; });
+}
+
 } // namespace
 
 QPixmap cachedPicture(int key, qreal devicePixelRatio, QPixmap (*paint)(int, qreal))
@@ -51,6 +71,7 @@ QPixmap cachedPicture(int key, qreal devicePixelRatio, QPixmap (*paint)(int, qre
     QPixmap picture = paint(key, devicePixelRatio);
     if (picture.isNull())
         return picture;
+    makeRoomForARatio(kept, devicePixelRatio);
     if (isCardFront(key))
         makeRoomForAFront(kept, devicePixelRatio);
     kept.push_back({key, devicePixelRatio, picture, uses});

@@ -12,6 +12,10 @@ constexpr int kCardBackKey = 0;
 // and a few of the deal before, so that memory stays level however many games are played.
 constexpr int kCardFrontsKept = 12;
 
+// How many ratios pictures are kept at: the board's own size and full screen; a board shown at
+// ever new sizes keeps only the pictures of the sizes it had last.
+constexpr int kRatiosKept = 2;
+
 // The picture of this key at this device pixel ratio, painted by `paint` the first time and
 // kept: a card turned again, its twin, or a face-down card costs a look-up. The backs are kept
 // for good; of the fronts, the one used longest ago makes room for a new one. GUI thread only;

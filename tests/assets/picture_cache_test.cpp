@@ -55,7 +55,8 @@ TEST(PictureCache, KeepsTheBackWhateverFrontsCome)
     EXPECT_EQ(paintings[143], 3) << "fronts beyond the kept number were not let go";
 }
 
-TEST(PictureCache, KeepsTheFrontsOfEachRatioApart)
+// The pictures of the two ratios used last are kept apart, those of a third make way.
+TEST(PictureCache, KeepsTheFrontsOfEachRatioApartAndOfTwoRatiosOnly)
 {
     paintings.clear();
     cachedPicture(120, 2.5, countedPainting);
@@ -63,6 +64,10 @@ TEST(PictureCache, KeepsTheFrontsOfEachRatioApart)
         cachedPicture(id, 1.5, countedPainting);
     cachedPicture(120, 2.5, countedPainting);
     EXPECT_EQ(paintings[120], 2) << "one painting at 2.5, one at 1.5, none again";
+    cachedPicture(kCardBackKey, 3.5, countedPainting);
+    cachedPicture(120, 2.5, countedPainting);
+    cachedPicture(120, 1.5, countedPainting);
+    EXPECT_EQ(paintings[120], 3) << "1.5 was used longest ago";
 }
 
 TEST(PictureCache, KeepsNoFailedPainting)

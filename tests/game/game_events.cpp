@@ -139,9 +139,7 @@ private:
 
     void sayWord(int word) override
     {
-        if (!m_game.toddlerMode())
-            m_run.broken = "a card spoke outside toddler mode";
-        else if (!(word >= 101 && word <= 143) && !(word >= 'A' && word <= 'Z'))
+        if (!m_game.toddlerMode() || !((word >= 101 && word <= 143) || (word >= 'A' && word <= 'Z')))
             m_run.broken = "a card said the word " + std::to_string(word);
     }
     void sayCheer() override

@@ -1,7 +1,5 @@
 #include "window_driver.h"
 
-#include "game/board_grid.h"
-#include "ui/board_geometry.h"
 #include "ui/board_view.h"
 #include "ui/parent_gate.h"
 #include "ui/restart_dialog.h"
@@ -104,13 +102,9 @@ TEST(ToddlerMode, HoldsTheChildUntilAGrownUpTypesTheNumber)
     EXPECT_FALSE(aDialogOpensWithin(100)) << "no menu command answers";
 
     // A win, played on the board as big as the screen: the same game is dealt again.
-    const BoardGeometry board(window.board().size());
     for (const auto& [first, second] : test::pairsOnBoard(window)) {
-        for (const int slot : {first, second}) {
-            const LetterCard& card = window.game().form().capCard[slot];
-            const QRect place = board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
-            QTest::mouseClick(&window.board(), Qt::LeftButton, {}, place.center());
-        }
+        test::clickCard(window, first);
+        test::clickCard(window, second);
         window.timers().elapse(GameTimer::PairMatch);
     }
     for (int tick = 0; tick < 23; ++tick)

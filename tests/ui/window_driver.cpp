@@ -1,6 +1,8 @@
 #include "window_driver.h"
 
+#include "game/board_grid.h"
 #include "game/invariant_check.h"
+#include "ui/board_geometry.h"
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
 #include "ui/restart_dialog.h"
@@ -95,6 +97,16 @@ QColor pixelAt(MainWindow& window, QPoint point)
 void clickBoard(MainWindow& window, QPoint point)
 {
     QTest::mouseClick(&window.board(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+void clickCard(MainWindow& window, int slot)
+{
+    const MainForm& form = window.game().form();
+    const auto [left, top] = window.game().playsPictures()
+        ? std::pair{form.card[std::size_t(slot)].Left, form.card[std::size_t(slot)].Top}
+        : std::pair{form.capCard[std::size_t(slot)].Left, form.capCard[std::size_t(slot)].Top};
+    const QRect place = BoardGeometry(window.board().size()).toPixels(left, top, kCardWidth, kCardHeight);
+    clickBoard(window, place.center());
 }
 
 void dealThroughDialog(MainWindow& window, int kind, int count, Answer answer)

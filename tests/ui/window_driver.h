@@ -32,6 +32,9 @@ QColor pixelAt(MainWindow& window, QPoint point);
 // A press and release of the left button on the board.
 void clickBoard(MainWindow& window, QPoint point);
 
+// A click on the middle of a card of the game where the board paints it now, at any scale.
+void clickCard(MainWindow& window, int slot);
+
 // How the player answers "Start new Game?"; NoQuestion when the question must not come.
 enum class Answer { NoQuestion, Yes, No };
 
