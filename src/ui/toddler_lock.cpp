@@ -42,16 +42,9 @@ ParentGate::Key gateKey(int key)
 ToddlerLock::ToddlerLock(QMainWindow& window, QWidget& hintParent)
     : QObject(&window)
     , m_window(window)
+    , m_hintParent(hintParent)
     , m_gate([] { return int(QRandomGenerator::global()->bounded(100, 1000)); })
 {
-    // Small and calm: a child sees a quiet line of text, nothing to play with.
-    m_hint = new QLabel(&hintParent);
-    m_hint->setObjectName(QStringLiteral("parentGateHint"));
-    m_hint->setStyleSheet(QStringLiteral("QLabel { background: rgba(40, 40, 40, 150); color: white; "
-                                         "border-radius: 6px; padding: 4px 10px; font-size: 13px; }"));
-    m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_hint->hide();
-
     m_gatePause.setSingleShot(true);
     m_gatePause.setInterval(kGatePauseMs);
     connect(&m_gatePause, &QTimer::timeout, this, [this] {
@@ -187,8 +180,18 @@ void ToddlerLock::pressGateKey(int key)
 void ToddlerLock::showGate()
 {
     if (m_gate.step() != ParentGate::Step::Asking) {
-        m_hint->hide();
+        if (m_hint != nullptr)
+            m_hint->hide();
         return;
+    }
+    if (m_hint == nullptr) {
+        // Small and calm: a child sees a quiet line of text, nothing to play with. Made only when
+        // a grown-up first asks, so that the window opens without it.
+        m_hint = new QLabel(&m_hintParent);
+        m_hint->setObjectName(QStringLiteral("parentGateHint"));
+        m_hint->setStyleSheet(QStringLiteral("QLabel { background: rgba(40, 40, 40, 150); color: white; "
+                                             "border-radius: 6px; padding: 4px 10px; font-size: 13px; }"));
+        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     const QString typed = QString::fromStdString(m_gate.typed());
     m_hint->setText(tr("Grown-ups: to leave full screen, type %1 in digits, then press Enter.%2")

@@ -48,6 +48,7 @@ private:
     void takeBackActivation();
 
     QMainWindow& m_window;
+    QWidget& m_hintParent;
     QLabel* m_hint = nullptr;
     ParentGate m_gate;
     QTimer m_gatePause;
