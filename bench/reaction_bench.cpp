@@ -30,16 +30,20 @@ using twindle::GameTimer;
 using twindle::MainWindow;
 
 // Deals 18 cards of a kind from the new game dialog, as the player does, saying Yes when asked.
+// The number is pressed from an event of its own, so that the player, still watching, can answer
+// the question that the press opens.
 void deal(MainWindow& window, int kind)
 {
     QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [kind] {
+    bool pressed = false;
+    QObject::connect(&player, &QTimer::timeout, [kind, &pressed] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* question = qobject_cast<QMessageBox*>(modal)) {
             question->button(QMessageBox::Yes)->click();
-        } else if (auto* dialog = qobject_cast<twindle::RestartDialog*>(modal)) {
+        } else if (auto* dialog = qobject_cast<twindle::RestartDialog*>(modal); dialog && !pressed) {
+            pressed = true;
             dialog->kindButton(kind)->click();
-            dialog->countButton(18)->click();
+            QTimer::singleShot(0, dialog->countButton(18), &QPushButton::click);
         }
     });
     player.start(0);
