@@ -7,9 +7,10 @@ namespace twindle {
 
 // The only way out of toddler mode: a deliberate grown-up's action that a child's mashing does
 // not make. Escape asks for a number from 100 to 999, written in words; typing its three digits
-// and pressing Enter leaves. Any other key, a fourth digit, a wrong number or (the window's
-// timer) a pause puts the question away, and every Escape asks a new number. A child would have to press
-// Escape, three given digits and Enter in a row, one chance in millions at every try.
+// and pressing Enter leaves, and Backspace takes a digit back. Any other key, a fourth digit, a
+// wrong number or (the window's timer) a pause puts the question away, and every Escape asks a
+// new number. A child would have to press Escape, three given digits and Enter in a row, one
+// chance in millions at every try.
 class ParentGate {
 public:
     enum class Key { Escape, Digit, Backspace, Enter, Other };
