@@ -25,15 +25,8 @@ fi
 source "$top/tools/lib/xdriver.sh"
 source "$top/tests/e2e/board_checks.sh"
 
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-game='' WM_PID=''
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null || true
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-}
-trap cleanup EXIT
+source "$top/tests/e2e/scratch.sh"
+make_scratch
 fail() {
     echo "FAIL: $*"
     [ -n "${SAW:-}" ] && echo "saw: $SAW"
