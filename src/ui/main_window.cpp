@@ -161,10 +161,18 @@ int MainWindow::runModal(QDialog& dialog)
     return result;
 }
 
+namespace {
+
+void playImage(const QByteArray& image, int flags)
+{
+    systemSound().play(std::as_bytes(std::span(image.constData(), std::size_t(image.size()))), flags);
+}
+
+} // namespace
+
 void MainWindow::playSound(std::string_view name, int flags)
 {
-    const QByteArray image = soundResource(QString::fromUtf8(name.data(), qsizetype(name.size())));
-    systemSound().play(std::as_bytes(std::span(image.constData(), std::size_t(image.size()))), flags);
+    playImage(soundResource(QString::fromUtf8(name.data(), qsizetype(name.size()))), flags);
 }
 
 void MainWindow::sayWord(int word)
@@ -180,8 +188,7 @@ void MainWindow::sayCheer()
 void MainWindow::say(const QByteArray& words)
 {
     if (!m_quiet)
-        systemSound().play(std::as_bytes(std::span(words.constData(), std::size_t(words.size()))),
-                           kSoundAsync | kSoundMayBeCut);
+        playImage(words, kSoundAsync | kSoundMayBeCut);
 }
 
 void MainWindow::onPictureCardClicked(int index)
