@@ -27,7 +27,6 @@ public:
 
     void engage();
     void release();
-    bool isEngaged() const { return m_engaged; }
 
     // Tries again to hold the keyboard and the pointer, until it succeeds; a dialog of the
     // program's own does not take them away.
