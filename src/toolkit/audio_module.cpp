@@ -22,33 +22,17 @@ std::unique_ptr<SoundOutput> loadAudioModule()
     return std::unique_ptr<SoundOutput>(create());
 }
 
-// The module's output, brought in at the first sound; a machine without a sound system never
-// loads it at all.
-class ModuleOutput final : public SoundOutput {
-public:
-    std::optional<Clock::time_point> start(const WaveFormat& format,
-                                           std::span<const std::byte> samples) override
-    {
-        if (!m_loaded) {
-            m_loaded = true;
-            m_output = loadAudioModule();
-        }
-        if (!m_output)
-            return std::nullopt;
-        return m_output->start(format, samples);
-    }
-
-private:
-    bool m_loaded = false;
-    std::unique_ptr<SoundOutput> m_output;
-};
-
 } // namespace
 
+// The module's output is brought in at the first sound; a machine without a sound system never
+// loads it at all.
 SoundCall& systemSound()
 {
-    static ModuleOutput output;
-    static SoundCall call(output);
+    static std::unique_ptr<SoundOutput> output;
+    static SoundCall call([] {
+        output = loadAudioModule();
+        return output.get();
+    });
     return call;
 }
 

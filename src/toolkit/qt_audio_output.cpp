@@ -31,20 +31,6 @@ QtAudioOutput::Thread::~Thread()
     wait();
 }
 
-std::future<QtAudioOutput::Answer> QtAudioOutput::Thread::play(const WaveFormat& format,
-                                                               QByteArray samples)
-{
-    auto answer = std::make_shared<std::promise<Answer>>();
-    std::future<Answer> future = answer->get_future();
-    QMetaObject::invokeMethod(
-        m_player,
-        [player = m_player, format, samples = std::move(samples), answer] {
-            answer->set_value(player->play(format, samples));
-        },
-        Qt::QueuedConnection);
-    return future;
-}
-
 void QtAudioOutput::Thread::run()
 {
     // Made here, so that the player, its sink and Qt Multimedia's own objects belong to this
@@ -70,8 +56,16 @@ std::optional<SoundOutput::Clock::time_point> QtAudioOutput::start(const WaveFor
     if (!m_thread)
         m_thread = new Thread(application);
 
-    std::future<Answer> answer = m_thread->play(
-        format, QByteArray(reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size())));
+    // The samples are copied for the audio thread, which answers with the time they started.
+    auto promise = std::make_shared<std::promise<Answer>>();
+    std::future<Answer> answer = promise->get_future();
+    QMetaObject::invokeMethod(
+        m_thread->player(),
+        [player = m_thread->player(), format, promise,
+         copy = QByteArray(reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size()))] {
+            promise->set_value(player->play(format, copy));
+        },
+        Qt::QueuedConnection);
     if (answer.wait_for(kStartTimeout) != std::future_status::ready) {
         m_unanswered = std::move(answer);
         return std::nullopt;

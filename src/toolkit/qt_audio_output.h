@@ -36,7 +36,7 @@ private:
     public:
         explicit Thread(QObject* parent);
         ~Thread() override;
-        std::future<Answer> play(const WaveFormat& format, QByteArray samples);
+        AudioPlayer* player() const { return m_player; }
 
     protected:
         void run() override;

@@ -29,10 +29,15 @@ void SoundCall::blockUntil(Clock::time_point deadline)
     std::this_thread::sleep_until(deadline);
 }
 
-SoundCall::SoundCall(SoundOutput& output, Now now, WaitUntil waitUntil)
-    : m_output(output)
+SoundCall::SoundCall(OutputSource output, Now now, WaitUntil waitUntil)
+    : m_outputSource(std::move(output))
     , m_now(std::move(now))
     , m_waitUntil(std::move(waitUntil))
+{
+}
+
+SoundCall::SoundCall(SoundOutput& output, Now now, WaitUntil waitUntil)
+    : SoundCall([&output] { return &output; }, std::move(now), std::move(waitUntil))
 {
 }
 
@@ -44,7 +49,10 @@ bool SoundCall::play(std::span<const std::byte> image, int flags)
     if ((flags & kSoundNoStop) != 0 && isPlaying())
         return false;
 
-    const std::optional<Clock::time_point> startedAt = m_output.start(wave->format, wholeFrames(*wave));
+    if (m_outputSource)
+        m_output = std::exchange(m_outputSource, nullptr)();
+    const std::optional<Clock::time_point> startedAt =
+        m_output ? m_output->start(wave->format, wholeFrames(*wave)) : std::nullopt;
     if (!startedAt) {
         m_playingUntil = {};
         return false;

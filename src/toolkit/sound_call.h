@@ -37,10 +37,14 @@ public:
     using Clock = SoundOutput::Clock;
     using Now = std::function<Clock::time_point()>;
     using WaitUntil = std::function<void(Clock::time_point)>;
+    // Gives the output at the first sound, so that nothing of the sound system is brought in
+    // before; nullptr when there is none.
+    using OutputSource = std::function<SoundOutput*()>;
 
     // Blocks the calling thread until the deadline. It runs no event loop.
     static void blockUntil(Clock::time_point deadline);
 
+    explicit SoundCall(OutputSource output, Now now = Clock::now, WaitUntil waitUntil = blockUntil);
     explicit SoundCall(SoundOutput& output, Now now = Clock::now, WaitUntil waitUntil = blockUntil);
 
     // True when the sound was played (or started, with kSoundAsync).
@@ -49,7 +53,8 @@ public:
 private:
     bool isPlaying() const;
 
-    SoundOutput& m_output;
+    OutputSource m_outputSource;
+    SoundOutput* m_output = nullptr;
     Now m_now;
     WaitUntil m_waitUntil;
     Clock::time_point m_playingUntil{};

@@ -56,6 +56,7 @@ TEST(SoundCall, HoldsAWaitingCallForTheSoundsLengthAtItsByteRateAndMindsTheFlags
         {0s, kTwoSeconds, 0, true, 2003ms},
         {0s, kTwoSeconds, kSoundAsync, true, 0s},
         {2s, kTwoSeconds, kSoundNoStop, false, 0s},  // the sound before still plays
+        {0s, kTwoSeconds, 0, true, 2003ms},            // without it, cuts that sound short
         {3ms, kTwoSeconds, kSoundNoStop, true, 2003ms},  // and has just ended
         {0s, riff(fmt(stereo16) + data(44100)), 0, true, 503ms},
         {0s, kTwoSeconds, kSoundAsync | kSoundMayBeCut, true, 0s},  // a word said in passing
