@@ -10,9 +10,7 @@ namespace {
 class NoEffects : public twindle::BoardEffects {
 public:
     void playSound(std::string_view, int) override {}
-    void showNewGameDialog() override {}
-    void sayWord(int) override {}
-    void sayCheer() override {}
+    void celebrationEnded() override {}
 };
 
 void dealEighteen(benchmark::State& state, twindle::RandomSource& random)

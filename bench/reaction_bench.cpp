@@ -5,6 +5,8 @@
 // It also counts the Qt timers that run while no game is pending.
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
+#include "game/board_grid.h"
+#include "ui/board_geometry.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/restart_dialog.h"
@@ -50,12 +52,13 @@ void deal(MainWindow& window, int kind)
     window.openNewGameDialog();
 }
 
-// The board's grid for 18 cards, in pixels.
-QPoint centreOfSlot(int slot)
+// The middle of a card of the game where the board paints it.
+QPoint centreOfSlot(MainWindow& window, int slot)
 {
-    static const int lefts[] = {7, 93, 179, 265, 351, 437};
-    static const int tops[] = {9, 123, 237};
-    return {lefts[slot % 6] + 40, tops[slot / 6] + 55};
+    const twindle::CardSlot& card = window.game().cards()[std::size_t(slot)];
+    return twindle::BoardGeometry(window.board().size())
+        .toPixels(card.Left, card.Top, twindle::kCardWidth, twindle::kCardHeight)
+        .center();
 }
 
 // Clicks a card and repaints the board at once, as the event loop would next; returns the time.
@@ -63,7 +66,7 @@ double clickAndRepaint(MainWindow& window, int slot)
 {
     QElapsedTimer timer;
     timer.start();
-    QTest::mouseClick(&window.board(), Qt::LeftButton, Qt::NoModifier, centreOfSlot(slot));
+    QTest::mouseClick(&window.board(), Qt::LeftButton, Qt::NoModifier, centreOfSlot(window, slot));
     window.board().repaint();
     return double(timer.nsecsElapsed()) / 1e6;
 }
@@ -74,7 +77,7 @@ void turnEveryCard(MainWindow& window, std::vector<double>& times, std::vector<d
 {
     for (int slot = 0; slot < 18; slot += 2) {
         for (const int card : {slot, slot + 1}) {
-            const std::string tag = window.game().form().card[card].Tag;
+            const std::string tag = window.game().cards()[std::size_t(card)].Tag;
             const double milliseconds = clickAndRepaint(window, card);
             times.push_back(milliseconds);
             if (firstTurns && seenFaces.insert(tag).second)

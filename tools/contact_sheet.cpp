@@ -49,9 +49,9 @@ std::vector<Entry> everyWindowPicture(qreal ratio)
         {programIcon().pixmap(QSize(32, 32), ratio), QStringLiteral("icon")},
         {pointingHandCursor().pixmap(), QStringLiteral("pointer")},
         {aboutBoxIcon().pixmap(QSize(32, 32), ratio), QStringLiteral("about icon")},
-        {samplePicture(SamplePicture::PictureCard, ratio), QStringLiteral("picture")},
-        {samplePicture(SamplePicture::CapitalA, ratio), QStringLiteral("A")},
-        {samplePicture(SamplePicture::SmallA, ratio), QStringLiteral("a")},
+        {sampleCard(CardArt::Picture, kFirstCardFront, ratio), QStringLiteral("picture")},
+        {sampleCard(CardArt::Letter, 'A', ratio), QStringLiteral("A")},
+        {sampleCard(CardArt::Letter, 'a', ratio), QStringLiteral("a")},
         {samplePicture(SamplePicture::Arrow, ratio), QStringLiteral("arrow")},
         {samplePicture(SamplePicture::RowBackground, ratio), QStringLiteral("row")},
     };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/card_kinds.h"
+
 #include <QByteArray>
 #include <QPixmap>
 #include <QStringView>
@@ -7,10 +9,6 @@
 namespace twindle {
 
 // The pictures and sounds built into the program, by the identifiers the game uses.
-
-// Card fronts carry the ids 101 to 143.
-constexpr int kFirstCardFront = 101;
-constexpr int kLastCardFront = 143;
 
 // The card-front picture of this id, drawn from its vector source at the given device pixel
 // ratio (at 2 a card is 162 x 220 device pixels); a null pixmap when there is no such picture.

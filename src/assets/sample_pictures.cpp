@@ -63,17 +63,21 @@ void paintArrow(QPainter& painter)
 
 } // namespace
 
+QPixmap sampleCard(CardArt art, int face, qreal devicePixelRatio)
+{
+    switch (art) {
+    case CardArt::Picture: return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
+    case CardArt::Letter:
+        return paintPicture(kSmallCardSize, devicePixelRatio, [face](QPainter& painter) {
+            paintLetterCard(painter, QString(QChar(face)));
+        });
+    }
+    return {};
+}
+
 QPixmap samplePicture(SamplePicture which, qreal devicePixelRatio)
 {
     switch (which) {
-    case SamplePicture::PictureCard:
-        return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
-    case SamplePicture::CapitalA:
-        return paintPicture(kSmallCardSize, devicePixelRatio,
-                            [](QPainter& painter) { paintLetterCard(painter, QStringLiteral("A")); });
-    case SamplePicture::SmallA:
-        return paintPicture(kSmallCardSize, devicePixelRatio,
-                            [](QPainter& painter) { paintLetterCard(painter, QStringLiteral("a")); });
     case SamplePicture::Arrow:
         return paintPicture(kArrowSize, devicePixelRatio, paintArrow);
     case SamplePicture::RowBackground:

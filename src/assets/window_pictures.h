@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/card_kinds.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -21,11 +23,12 @@ QCursor pointingHandCursor(qreal scale = 1.0);
 // The about box's icon: a green figure 2.
 QIcon aboutBoxIcon();
 
-// The sample pictures of the new game dialog.
+// A card of a kind in small, 34 x 45, as the new game dialog shows the kinds: a picture card
+// with our own ladybird (whatever the face), or a letter card with the face's letter.
+QPixmap sampleCard(CardArt art, int face, qreal devicePixelRatio = 1.0);
+
+// The other pictures of the new game dialog.
 enum class SamplePicture {
-    PictureCard,    // a small picture card with a ladybird, 34 x 45
-    CapitalA,       // a small letter card with "A", 34 x 45
-    SmallA,         // a small letter card with "a", 34 x 45
     Arrow,          // an arrow pointing right, 35 x 19
     RowBackground,  // a plain near-white picture, 34 x 25, stretched behind each row
 };

@@ -37,6 +37,12 @@ struct Grid {
     Place place(int slot) const;
 };
 
+// The counts a game can be dealt with: the new game dialog offers 8 to 18.
+constexpr bool isDealableCount(int count)
+{
+    return count >= 8 && count <= 18 && count % 2 == 0;
+}
+
 // The grid a game of this many cards is laid out on: 8, 10 and 12 cards have grids of
 // their own, larger games share the 18-place grid.
 const Grid& BoardGrid(int cardCount);

@@ -13,24 +13,18 @@ namespace twindle {
 // slot's tag, visibility, place and face, the timers, the board's colours and pointer. The
 // window paints from them and keeps nothing of its own. Only the game writes them.
 
-// A picture card, face down (the card back) or face up (its front picture).
-struct PictureCard {
+// A card slot of either array: its tag, whether it is on the board, where it stands, and the
+// face it shows. How a face looks, up or down, is its kind's (card_kinds.h): the card back or a
+// picture, "?" on prettyblue or a letter on dove.
+struct CardSlot {
     std::string Tag;
     bool Visible = false;
     int Left = 0;
     int Top = 0;
-    PictureId Picture = kCardBackPicture;
+    int Face = kFaceDown;
 };
 
-// A letter card: a caption on a coloured ground ("?" on prettyblue when face down).
-struct LetterCard {
-    std::string Tag;
-    bool Visible = false;
-    int Left = 0;
-    int Top = 0;
-    std::string Caption;
-    Colour BackColor = 0;
-};
+using CardSlots = std::array<CardSlot, kSlotCount>;
 
 // The light-yellow frame around a found pair that stays on the board.
 struct Frame {
@@ -107,8 +101,8 @@ struct MainForm {
     Integer YouDidItTicks = 0;
     std::vector<std::string> CelebrationColors;
 
-    std::array<PictureCard, kSlotCount> card;
-    std::array<LetterCard, kSlotCount> capCard;
+    CardSlots card;     // picture cards
+    CardSlots capCard;  // letter cards
     std::array<Frame, kSlotCount> ShapeDone;
     TextLabel capYouDidIt{.Caption = "You Did It!", .Top = 1485, .Height = 1365};
 

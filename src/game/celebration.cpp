@@ -20,8 +20,7 @@ void Game::tmrYouDidIt_Timer()
     const int tick = ++m_form.YouDidItTicks;
     if (tick == 1) {
         m_form.capYouDidIt.Visible = true;
-        if (m_toddlerMode)
-            m_effects.sayCheer();
+        m_effects.celebrationStarted();
     }
 
     // One colour a tick; the tick at the list's last index ends the celebration.
@@ -38,10 +37,7 @@ void Game::tmrYouDidIt_Timer()
         showCardsOfGame(true);
     m_form.BackColor = m_form.ForeColor;
     m_form.MousePointer = kDefaultPointer;
-    if (m_toddlerMode)
-        CardPosition(m_globals.CardCount);
-    else
-        m_effects.showNewGameDialog();
+    m_effects.celebrationEnded();
 }
 
 // Hides or shows every card of the game with its frame, as found pairs that stay stand.
@@ -49,7 +45,7 @@ void Game::showCardsOfGame(bool visible)
 {
     const int count = std::clamp<int>(m_globals.CardCount, 0, kSlotCount);
     for (int i = 0; i < count; ++i) {
-        slotOfGame(i).Visible = visible;
+        cardsInUse()[std::size_t(i)].Visible = visible;
         m_form.ShapeDone[i].Visible = visible;
     }
 }

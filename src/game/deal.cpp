@@ -37,10 +37,7 @@ void Game::CardPosition(Integer numcards)
 
     clearBoard();
     layOut(numcards);
-    if (playsPictures())
-        CardFrontsToTags(numcards);
-    else
-        CardAscToTags(numcards);
+    assignFaces(numcards);
     showDealtCardsFaceDown(numcards);
 }
 
@@ -59,28 +56,22 @@ void Game::stopCelebration()
     m_form.BackColor = m_form.ForeColor;
 }
 
-// Takes every slot of both arrays and every frame off the board, so that nothing of an
-// earlier game, larger or of the other kind, stays behind.
+// Takes every slot of both arrays and every frame off the board, face down, so that nothing of
+// an earlier game, larger or of the other kind, stays behind.
 void Game::clearBoard()
 {
-    const Colour faceDownColour = colourFromName("prettyblue");
     for (int i = 0; i < kSlotCount; ++i) {
-        PictureCard& picture = m_form.card[i];
-        picture.Visible = false;
-        picture.Picture = kCardBackPicture;
-        picture.Left = kSlotParking.left;
-        picture.Top = kSlotParking.top;
-
-        Frame& frame = m_form.ShapeDone[i];
+        for (CardSlots* cards : {&m_form.card, &m_form.capCard}) {
+            CardSlot& slot = (*cards)[std::size_t(i)];
+            slot.Visible = false;
+            slot.Face = kFaceDown;
+            slot.Left = kSlotParking.left;
+            slot.Top = kSlotParking.top;
+        }
+        Frame& frame = m_form.ShapeDone[std::size_t(i)];
         frame.Visible = false;
         frame.Left = kFrameParking.left;
         frame.Top = kFrameParking.top;
-
-        LetterCard& letter = m_form.capCard[i];
-        letter.Visible = false;
-        letter.Left = kSlotParking.left;
-        letter.Top = kSlotParking.top;
-        letter.BackColor = faceDownColour;
     }
 }
 
@@ -89,24 +80,18 @@ void Game::clearBoard()
 void Game::layOut(Integer numcards)
 {
     const Grid& grid = BoardGrid(numcards);
+    CardSlots& cards = cardsInUse();
     for (int i = 0; i < grid.places(); ++i) {
         const Place place = grid.place(i);
-        Slot slot = slotOfGame(i);
-        slot.Left = place.left;
-        slot.Top = place.top;
+        cards[std::size_t(i)].Left = place.left;
+        cards[std::size_t(i)].Top = place.top;
     }
 }
 
 void Game::showDealtCardsFaceDown(Integer numcards)
 {
-    for (int i = 0; i < numcards; ++i) {
-        if (playsPictures()) {
-            m_form.card[i].Visible = true;
-        } else {
-            m_form.capCard[i].Visible = true;
-            m_form.capCard[i].Caption = "?";
-        }
-    }
+    for (int i = 0; i < numcards; ++i)
+        cardsInUse()[std::size_t(i)].Visible = true;
 }
 
 } // namespace twindle

@@ -13,17 +13,6 @@ namespace twindle {
 
 namespace {
 
-// The faces one kind of card can show, and how the second card of a pair relates to the first.
-struct FaceRange {
-    int first;       // 101 for the pictures, 65 ("A") for the letters
-    int count;       // 43 pictures, 26 letters
-    int twinOffset;  // added to a face to give its twin: 0, or 32 for a small letter
-};
-
-constexpr FaceRange kPictureFaces{101, 43, 0};
-constexpr FaceRange kSameCapitalFaces{'A', 26, 0};
-constexpr FaceRange kCapitalAndSmallFaces{'A', 26, 'a' - 'A'};
-
 // A face position not yet filled holds 3; anything below 10 counts as unfilled.
 constexpr int kUnfilled = 3;
 constexpr int kFilledFrom = 10;
@@ -33,10 +22,9 @@ constexpr int kLastRandomAttempt = 99;
 
 // Deals numcards faces of one kind into the slots' tags: numcards / 2 distinct faces, each
 // doubled into a pair, each placed in a random free slot among slots 0 to numcards - 1.
-template <typename Slots>
 class FaceDealer {
 public:
-    FaceDealer(Slots& slots, Integer numcards, FaceRange range, RandomSource& random)
+    FaceDealer(CardSlots& slots, Integer numcards, FaceRange range, RandomSource& random)
         : m_slots(slots), m_numcards(numcards), m_range(range), m_random(random)
     {
     }
@@ -103,7 +91,7 @@ private:
         }
     }
 
-    Slots& m_slots;
+    CardSlots& m_slots;
     Integer m_numcards;
     FaceRange m_range;
     RandomSource& m_random;
@@ -118,19 +106,12 @@ bool isAssignableCount(Integer numcards)
 
 } // namespace
 
-void Game::CardFrontsToTags(Integer numcards)
+// numcards / 2 distinct faces of the kind, each doubled into a pair, into the tags of slots 0 to
+// numcards - 1 of the kind's array; the other array's tags stay as they were.
+void Game::assignFaces(Integer numcards)
 {
     if (isAssignableCount(numcards))
-        FaceDealer(m_form.card, numcards, kPictureFaces, m_random).deal();
-}
-
-void Game::CardAscToTags(Integer numcards)
-{
-    if (!isAssignableCount(numcards))
-        return;
-    const FaceRange letters =
-        m_globals.CardType == kSameCapitals ? kSameCapitalFaces : kCapitalAndSmallFaces;
-    FaceDealer(m_form.capCard, numcards, letters, m_random).deal();
+        FaceDealer(cardsInUse(), numcards, kind().faces, m_random).deal();
 }
 
 } // namespace twindle

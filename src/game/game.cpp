@@ -1,6 +1,7 @@
 #include "game.h"
 
 #include "assets/named_colours.h"
+#include "game/board_grid.h"
 #include "game/tag_text.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ Game::Game(RandomSource& random, BoardEffects& effects)
 
 void Game::Form_Load()
 {
-    for (PictureCard& slot : m_form.card)
+    for (CardSlot& slot : m_form.card)
         slot.Tag = kOutOfPlayTag;
 
     m_form.ForeColor = colourFromName("kaki");
@@ -64,10 +65,15 @@ void Game::setOptions(bool cardsDisappear, bool pairSound)
     m_globals.PairSound = pairSound;
 }
 
+const CardKind& Game::kind() const
+{
+    const CardKind* kind = findCardKind(m_globals.CardType);
+    return kind != nullptr ? *kind : cardKinds().front();
+}
+
 void Game::dealGame(Integer cardType, Integer numcards)
 {
-    const bool knownKind = cardType >= kPictureCards && cardType <= kCapitalAndSmall;
-    if (!knownKind || !isDealableCount(numcards))
+    if (findCardKind(cardType) == nullptr || !isDealableCount(numcards))
         return;
     m_globals.CardType = cardType;
     CardPosition(numcards);
@@ -75,19 +81,7 @@ void Game::dealGame(Integer cardType, Integer numcards)
 
 bool Game::isGameInProgress() const
 {
-    const auto inPlay = [](const auto& slot) { return isInPlay(slot.Tag); };
-    return playsPictures() ? std::ranges::any_of(m_form.card, inPlay)
-                           : std::ranges::any_of(m_form.capCard, inPlay);
-}
-
-Game::Slot Game::slotOfGame(int index)
-{
-    if (playsPictures()) {
-        PictureCard& slot = m_form.card[std::size_t(index)];
-        return {slot.Tag, slot.Visible, slot.Left, slot.Top};
-    }
-    LetterCard& slot = m_form.capCard[std::size_t(index)];
-    return {slot.Tag, slot.Visible, slot.Left, slot.Top};
+    return std::ranges::any_of(cards(), [](const CardSlot& slot) { return isInPlay(slot.Tag); });
 }
 
 } // namespace twindle

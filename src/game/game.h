@@ -9,6 +9,7 @@
 
 #include "game/board_effects.h"
 #include "game/board_records.h"
+#include "game/card_kinds.h"
 
 namespace twindle {
 
@@ -16,7 +17,8 @@ class RandomSource;
 
 // The whole game behind the main window: the program-wide variables, the window's variables,
 // controls and timers as plain records, and the handlers that act on them. Only the game writes
-// its records; the windows read them and call its handlers and verbs.
+// its records; the windows read them and call its handlers and verbs. What a kind of cards
+// changes, the game reads from its kind (card_kinds.h).
 class Game {
 public:
     Game(RandomSource& random, BoardEffects& effects);
@@ -25,14 +27,18 @@ public:
     const MainForm& form() const { return m_form; }
     const ScreenRecord& screen() const { return m_screen; }
 
+    // The kind of cards in CardType, and the card array it is played on.
+    const CardKind& kind() const;
+    const CardSlots& cards() const { return m_form.*kind().cards; }
+
     // The board when the window loads: options on, picture cards, nothing dealt.
     void Form_Load();
 
-    // Deals a new game of numcards cards (8, 10, ..., 18) of the kind in CardType.
+    // Deals a new game of numcards cards of the kind in CardType.
     void CardPosition(Integer numcards);
 
+    // A click on card slot Index of the array in use: the picture cards, or the letter cards.
     void card_Click(Integer Index);
-    void capCard_Click(Integer Index);
 
     // Runs a timer's handler when the timer is enabled; a disabled timer never fires.
     void fireTimer(GameTimer which);
@@ -49,40 +55,22 @@ public:
     // found pairs that stay framed on the board.
     bool isGameInProgress() const;
 
-    bool playsPictures() const { return m_globals.CardType == kPictureCards; }
-
-    // Toddler mode: the game goes on by itself, and talks. Where the celebration's end would open
-    // the new game dialog, the same kind and count of cards are dealt again; a card turned face
-    // up says its word, and the first colour of the celebration comes with a cheer.
-    void setToddlerMode(bool on) { m_toddlerMode = on; }
-    bool toddlerMode() const { return m_toddlerMode; }
-
 private:
     void tmrPairMatch_Timer();
     void tmrPairNoMatch_Timer();
     void tmrYouDidIt_Timer();
     void YouWon();
 
-    // Face assignment, called by the deal.
-    void CardFrontsToTags(Integer numcards);
-    void CardAscToTags(Integer numcards);
-
-    // What both card arrays have in common, for steps that act on the array in use.
-    struct Slot {
-        std::string& Tag;
-        bool& Visible;
-        int& Left;
-        int& Top;
-    };
-    Slot slotOfGame(int index);
+    CardSlots& cardsInUse() { return m_form.*kind().cards; }
 
     void stopPendingTry();
     void stopCelebration();
     void clearBoard();
     void layOut(Integer numcards);
+    void assignFaces(Integer numcards);
     void showDealtCardsFaceDown(Integer numcards);
 
-    bool mayTurn(Integer index, const std::string& tag, bool visible) const;
+    bool mayTurn(Integer index) const;
     void judgeTry(Integer second, bool pairMatches);
     void playMatchSound();
     void showCardsOfGame(bool visible);
@@ -92,7 +80,6 @@ private:
     GlobalVars m_globals;
     MainForm m_form;
     ScreenRecord m_screen;
-    bool m_toddlerMode = false;
 };
 
 } // namespace twindle

@@ -19,25 +19,14 @@ constexpr Integer kNoCardTurned = 300;
 // The tag of a slot that is out of play: never dealt in this game, or already matched.
 inline constexpr std::string_view kOutOfPlayTag = "3";
 
-// CardType: which cards the game is played with.
-constexpr Integer kPictureCards = 0;
-constexpr Integer kSameCapitals = 1;     // a pair is the same capital twice
-constexpr Integer kCapitalAndSmall = 2;  // a pair is a capital and its small letter
-
-// The counts the new game dialog offers.
-constexpr bool isDealableCount(int count)
-{
-    return count >= 8 && count <= 18 && count % 2 == 0;
-}
+// What a card shows: kFaceDown, or the face it was turned up with (a picture's id, a letter's
+// character code).
+constexpr int kFaceDown = 0;
 
 // Pointer values of a window or of the whole screen.
 constexpr Integer kDefaultPointer = 0;
 constexpr Integer kBusyPointer = 11;
 constexpr Integer kPointingHand = 99;  // the main window's own pointer picture
-
-// What a picture card shows: a card-front picture by its id (101 to 143), or the card back.
-using PictureId = int;
-constexpr PictureId kCardBackPicture = 0;
 
 // The board's pauses, in milliseconds. A found pair waits long enough to be seen when it is
 // about to leave the board, and only a moment when it stays there framed; the pause is set at

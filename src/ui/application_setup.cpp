@@ -15,10 +15,15 @@ namespace {
 constexpr int kStylePictureCacheKilobytes = 0;
 } // namespace
 
+void setUpIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("twindle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+}
+
 void setUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("twindle"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    setUpIdentity();
     QApplication::setStyle(new BoardStyle);
     QApplication::setFont(arialFont(9));
     QPixmapCache::setCacheLimit(kStylePictureCacheKilobytes);

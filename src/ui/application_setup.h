@@ -8,4 +8,7 @@ namespace twindle {
 // and call useOnlyBuiltInFonts() (assets/fonts.h) before it.
 void setUpApplication();
 
+// The program's name and version alone, for a run that opens no window.
+void setUpIdentity();
+
 } // namespace twindle

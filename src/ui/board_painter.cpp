@@ -5,6 +5,7 @@
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
 #include "game/board_grid.h"
+#include "game/tag_text.h"
 #include "ui/qt_colour.h"
 
 #include <QPainter>
@@ -21,18 +22,16 @@ namespace {
 // size, inside its bounds.
 constexpr qreal kFrameLineWidth = 12;
 constexpr qreal kFrameCornerRadius = 12;
-const QColor kFrameColour(255, 255, 128);
+constexpr std::string_view kFrameColour = "lemon";
 
 constexpr qreal kLetterPoints = 48;
 constexpr qreal kCaptionPoints = 36;
 
-} // namespace
-
-void paintLetterCard(QPainter& painter, const BoardGeometry& board, const LetterCard& card)
+void paintLetterCard(QPainter& painter, const QRect& bounds, qreal scale, const CardLook& look, int face)
 {
-    const QRect bounds = board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
-    painter.fillRect(bounds, toQColor(card.BackColor));
-    const int line = std::max(1, int(std::lround(board.scale())));
+    const bool up = face != kFaceDown;
+    painter.fillRect(bounds, toQColor(colourFromName(up ? look.faceUpColour : look.faceDownColour)));
+    const int line = std::max(1, int(std::lround(scale)));
     painter.setPen(QPen(Qt::black, line));
     painter.setBrush(Qt::NoBrush);
     if (line == 1)
@@ -40,20 +39,31 @@ void paintLetterCard(QPainter& painter, const BoardGeometry& board, const Letter
     else
         painter.drawRect(QRectF(bounds).adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0));
 
-    painter.setFont(timesNewRomanFont(board.scaled(kLetterPoints)));
+    painter.setFont(timesNewRomanFont(kLetterPoints * scale));
     painter.setPen(Qt::black);
-    painter.drawText(bounds, Qt::AlignCenter, QString::fromStdString(card.Caption));
+    const std::string caption = up ? characterText(face) : std::string(look.faceDownCaption);
+    painter.drawText(bounds, Qt::AlignCenter, QString::fromStdString(caption));
 }
 
 // The picture is drawn for the device pixels of its place's width, and fills its place: pixel
 // for pixel, or at most a pixel taller or shorter where the scale rounds the two sides apart.
-void paintPictureCard(QPainter& painter, const BoardGeometry& board, const PictureCard& card)
+void paintPictureCard(QPainter& painter, const QRect& place, int face)
+{
+    const qreal pictureRatio = painter.device()->devicePixelRatioF() * place.width() / kCardPixelWidth;
+    const QPixmap picture = face == kFaceDown ? cardBackPicture(pictureRatio)
+                                              : cardFrontPicture(face, pictureRatio);
+    painter.drawPixmap(place, picture);
+}
+
+} // namespace
+
+void paintCard(QPainter& painter, const BoardGeometry& board, const CardLook& look, const CardSlot& card)
 {
     const QRect place = board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
-    const qreal pictureRatio = painter.device()->devicePixelRatioF() * place.width() / kCardPixelWidth;
-    const QPixmap picture = card.Picture == kCardBackPicture ? cardBackPicture(pictureRatio)
-                                                             : cardFrontPicture(card.Picture, pictureRatio);
-    painter.drawPixmap(place, picture);
+    switch (look.art) {
+    case CardArt::Picture: paintPictureCard(painter, place, card.Face); break;
+    case CardArt::Letter: paintLetterCard(painter, place, board.scale(), look, card.Face); break;
+    }
 }
 
 void paintFrame(QPainter& painter, const BoardGeometry& board, const Frame& frame)
@@ -62,7 +72,7 @@ void paintFrame(QPainter& painter, const BoardGeometry& board, const Frame& fram
     const qreal line = board.scaled(kFrameLineWidth);
     const qreal inset = line / 2;
     const qreal radius = board.scaled(kFrameCornerRadius);
-    painter.setPen(QPen(kFrameColour, line));
+    painter.setPen(QPen(toQColor(colourFromName(kFrameColour)), line));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), radius, radius);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/board_records.h"
+#include "game/card_kinds.h"
 #include "ui/board_geometry.h"
 
 class QPainter;
@@ -10,8 +11,9 @@ namespace twindle {
 // Draws the board's controls as their records describe them, their twips placed and scaled by
 // the board's geometry. Pictures are drawn for the size they show at and letters are set at
 // that size, so that both stay sharp at every scale.
-void paintLetterCard(QPainter& painter, const BoardGeometry& board, const LetterCard& card);
-void paintPictureCard(QPainter& painter, const BoardGeometry& board, const PictureCard& card);
+
+// A card as its kind looks, face down or with the face it shows.
+void paintCard(QPainter& painter, const BoardGeometry& board, const CardLook& look, const CardSlot& card);
 void paintFrame(QPainter& painter, const BoardGeometry& board, const Frame& frame);
 void paintCaption(QPainter& painter, const BoardGeometry& board, const TextLabel& caption);
 

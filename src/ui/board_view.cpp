@@ -34,9 +34,10 @@ qreal BoardView::scale() const
     return BoardGeometry(size()).scale();
 }
 
-// The controls stand one over the other, from the bottom: the letter cards 0 to 17, picture
-// card 0, picture cards 1 to 17, the frames 0 to 17, and "You Did It!" over everything. Around
-// the board, when the widget is not of its proportions, the board's colour goes on.
+// The controls stand one over the other, from the bottom: the cards of the game 0 to 17 (the
+// other array's are never on the board during a game), the frames 0 to 17, and "You Did It!"
+// over everything. Around the board, when the widget is not of its proportions, the board's
+// colour goes on.
 void BoardView::paintEvent(QPaintEvent*)
 {
     const MainForm& form = m_game.form();
@@ -44,13 +45,10 @@ void BoardView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form.BackColor));
 
-    for (const LetterCard& card : form.capCard) {
+    const CardLook& look = m_game.kind().look;
+    for (const CardSlot& card : m_game.cards()) {
         if (card.Visible)
-            paintLetterCard(painter, board, card);
-    }
-    for (const PictureCard& card : form.card) {
-        if (card.Visible)
-            paintPictureCard(painter, board, card);
+            paintCard(painter, board, look, card);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Frame& frame : form.ShapeDone) {
@@ -68,24 +66,16 @@ void BoardView::resizeEvent(QResizeEvent*)
 
 // Only cards take clicks: the topmost visible card whose painted place holds the pointer gets
 // it; frames and the caption let it through, and a click on the bare board does nothing.
-BoardView::CardHit BoardView::cardAt(QPoint position) const
+int BoardView::cardAt(QPoint position) const
 {
-    const MainForm& form = m_game.form();
     const BoardGeometry board(size());
-    const auto covers = [&](int left, int top) {
-        return board.toPixels(left, top, kCardWidth, kCardHeight).contains(position);
-    };
+    const CardSlots& cards = m_game.cards();
     for (int i = kSlotCount - 1; i >= 0; --i) {
-        const PictureCard& card = form.card[i];
-        if (card.Visible && covers(card.Left, card.Top))
-            return {CardHit::Picture, i};
+        const CardSlot& card = cards[std::size_t(i)];
+        if (card.Visible && board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight).contains(position))
+            return i;
     }
-    for (int i = kSlotCount - 1; i >= 0; --i) {
-        const LetterCard& card = form.capCard[i];
-        if (card.Visible && covers(card.Left, card.Top))
-            return {CardHit::Letter, i};
-    }
-    return {};
+    return kNoCard;
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -94,19 +84,13 @@ void BoardView::mousePressEvent(QMouseEvent* event)
         m_pressed = cardAt(event->position().toPoint());
 }
 
-// A click is a press and a release on the same card.
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const CardHit released = cardAt(event->position().toPoint());
-    const CardHit pressed = std::exchange(m_pressed, CardHit{});
-    if (released != pressed)
-        return;
-    if (released.array == CardHit::Picture)
-        emit pictureCardClicked(released.index);
-    else if (released.array == CardHit::Letter)
-        emit letterCardClicked(released.index);
+    const int released = cardAt(event->position().toPoint());
+    if (std::exchange(m_pressed, kNoCard) == released && released != kNoCard)
+        emit cardClicked(released);
 }
 
 } // namespace twindle

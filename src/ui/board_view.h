@@ -24,8 +24,8 @@ public:
     qreal scale() const;
 
 signals:
-    void pictureCardClicked(int index);
-    void letterCardClicked(int index);
+    // A press and a release on the same card of the game: its slot.
+    void cardClicked(int index);
     void resized();
 
 protected:
@@ -35,16 +35,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // A card under the pointer: which array, which slot.
-    struct CardHit {
-        enum Array { None, Picture, Letter } array = None;
-        int index = -1;
-        friend bool operator==(const CardHit&, const CardHit&) = default;
-    };
-    CardHit cardAt(QPoint position) const;
+    static constexpr int kNoCard = -1;
+
+    // The slot of the card under the pointer, or kNoCard.
+    int cardAt(QPoint position) const;
 
     const Game& m_game;
-    CardHit m_pressed;
+    int m_pressed = kNoCard;
 };
 
 } // namespace twindle

@@ -1,33 +1,40 @@
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "ui/toddler/toddler_mode.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QTimer>
+
+#include <vector>
 
 int main(int argc, char* argv[])
 {
+    // Whatever needs no window is answered before any window system is touched, so that --help
+    // and the like work without a display.
+    twindle::CommandLine commandLine;
+    {
+        // Named plainly, so that --help reads "Usage: twindle [options]" wherever it was started from.
+        std::vector<char*> arguments(argv, argv + argc);
+        char name[] = "twindle";
+        arguments.front() = name;
+        QCoreApplication core(argc, arguments.data());
+        twindle::setUpIdentity();
+        commandLine = twindle::readCommandLine(QCoreApplication::arguments());
+    }
+    if (!commandLine.launch)
+        return commandLine.exitStatus;
+
     twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
     twindle::setUpApplication();
 
-    QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("A pairs card game for toddlers."));
-    options.addHelpOption();
-    options.addVersionOption();
-    const QCommandLineOption toddler(QStringLiteral("toddler"),
-                                     QStringLiteral("Play full screen, locked for a toddler (F11)."));
-    options.addOption(toddler);
-    const QCommandLineOption quiet(QStringLiteral("quiet"),
-                                   QStringLiteral("Cards in toddler mode say nothing."));
-    options.addOption(quiet);
-    options.process(app);
-
     twindle::MainWindow window;
-    window.setQuiet(options.isSet(quiet));
+    twindle::ToddlerMode toddlerMode(window);
+    toddlerMode.setQuiet(commandLine.launch->quiet);
     window.show();
-    if (options.isSet(toddler))
-        QTimer::singleShot(0, &window, &twindle::MainWindow::enterToddlerMode);
+    if (commandLine.launch->toddler)
+        QTimer::singleShot(0, &toddlerMode, &twindle::ToddlerMode::enter);
     return QApplication::exec();
 }

@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
 #include "toolkit/audio_module.h"
 #include "toolkit/forms.h"
@@ -8,21 +7,25 @@
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
 #include "ui/restart_dialog.h"
-#include "ui/toddler_lock.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <QTimer>
 
 namespace twindle {
 
 MainWindow::MainWindow(QWidget* parent)
+    : MainWindow(systemSound(), parent)
+{
+}
+
+MainWindow::MainWindow(SoundCall& sound, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
-    , m_game(m_random, *this)
+    , m_game(m_random, m_effects)
+    , m_audio(sound)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Twindle"));
@@ -32,16 +35,13 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(m_board);
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    m_lock = new ToddlerLock(*this, *m_board);
 
-    connect(m_board, &BoardView::pictureCardClicked, this, &MainWindow::onPictureCardClicked);
-    connect(m_board, &BoardView::letterCardClicked, this, &MainWindow::onLetterCardClicked);
+    connect(m_board, &BoardView::cardClicked, this, &MainWindow::onCardClicked);
     connect(m_board, &BoardView::resized, this, [this] {
         m_windowPointer = -1;  // the pointing hand grows and shrinks with the board
         mirrorPointers();
     });
     connect(&m_timers, &ModelTimers::timeout, this, &MainWindow::onTimer);
-    connect(m_lock, &ToddlerLock::passed, this, &MainWindow::leaveToddlerMode);
 
     m_game.Form_Load();
     mirrorModel();
@@ -60,15 +60,8 @@ void MainWindow::buildMenu()
     addItem("aboutItem", tr("&About"), &MainWindow::openAboutBox);
     addItem("optionsItem", tr("&Options"), &MainWindow::openOptions);
     addItem("startItem", tr("&Start"), &MainWindow::openNewGameDialog);
-
-    auto* toddlerMode = new QAction(this);
-    toddlerMode->setObjectName(QStringLiteral("toddlerModeItem"));
-    toddlerMode->setShortcut(Qt::Key_F11);
-    connect(toddlerMode, &QAction::triggered, this, &MainWindow::enterToddlerMode);
-    addAction(toddlerMode);
 }
 
-// The menu and every key command of the window; none of them may answer a toddler.
 void MainWindow::setMenuShown(bool shown)
 {
     menuBar()->setVisible(shown);
@@ -76,34 +69,17 @@ void MainWindow::setMenuShown(bool shown)
         command->setEnabled(shown);
 }
 
-void MainWindow::enterToddlerMode()
+void MainWindow::showFullScreenBoard()
 {
-    if (inToddlerMode())
-        return;
-    // The parent chooses once, in the window as it is: some desktops keep a full-screen window
-    // above every dialog. A celebration that is running ends in a new deal by itself.
-    if (!m_game.isGameInProgress() && !m_game.form().tmrYouDidIt.Enabled()) {
-        openNewGameDialog();
-        if (!m_game.isGameInProgress())
-            return;
-    }
-    m_game.setToddlerMode(true);
-    setMenuShown(false);
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();
-    m_lock->engage();
 }
 
-void MainWindow::leaveToddlerMode()
+void MainWindow::showOwnSize()
 {
-    if (!inToddlerMode())
-        return;
-    m_lock->release();
-    m_game.setToddlerMode(false);
     showNormal();
-    setMenuShown(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen(*this);
@@ -128,22 +104,34 @@ void MainWindow::openOptions()
 void MainWindow::openNewGameDialog()
 {
     m_newGameDialogOpen = true;
-    RestartDialog dialog(
-        m_game,
-        [this](Integer cardType, Integer numcards) {
-            m_game.dealGame(cardType, numcards);
-            mirrorModel();
-        },
-        this);
+    RestartDialog dialog(m_game, [this](Integer cardType, Integer numcards) { deal(cardType, numcards); }, this);
     runModal(dialog);
     m_newGameDialogOpen = false;
 }
 
+void MainWindow::deal(Integer cardType, Integer numcards)
+{
+    m_game.dealGame(cardType, numcards);
+    mirrorModel();
+}
+
+void MainWindow::Effects::playSound(std::string_view name, int flags)
+{
+    m_window.m_audio.playSound(name, flags);
+}
+
+void MainWindow::Effects::celebrationEnded()
+{
+    m_window.askForNewGame();
+}
+
 // The celebration ends by asking for a new game; when the player has already opened the new
 // game dialog from the menu, that one dialog is enough.
-void MainWindow::showNewGameDialog()
+void MainWindow::askForNewGame()
 {
-    if (!m_newGameDialogOpen)
+    if (m_afterWin)
+        m_afterWin();
+    else if (!m_newGameDialogOpen)
         openNewGameDialog();
 }
 
@@ -157,49 +145,13 @@ int MainWindow::runModal(QDialog& dialog)
     const int result = dialog.exec();
     mirrorModel();
     activateWindow();
-    m_lock->holdInput();
+    emit dialogClosed();
     return result;
 }
 
-namespace {
-
-void playImage(const QByteArray& image, int flags)
-{
-    systemSound().play(std::as_bytes(std::span(image.constData(), std::size_t(image.size()))), flags);
-}
-
-} // namespace
-
-void MainWindow::playSound(std::string_view name, int flags)
-{
-    playImage(soundResource(QString::fromUtf8(name.data(), qsizetype(name.size()))), flags);
-}
-
-void MainWindow::sayWord(int word)
-{
-    say(spokenWord(word));
-}
-
-void MainWindow::sayCheer()
-{
-    say(spokenCheer());
-}
-
-void MainWindow::say(const QByteArray& words)
-{
-    if (!m_quiet)
-        playImage(words, kSoundAsync | kSoundMayBeCut);
-}
-
-void MainWindow::onPictureCardClicked(int index)
+void MainWindow::onCardClicked(int index)
 {
     m_game.card_Click(Integer(index));
-    mirrorModel();
-}
-
-void MainWindow::onLetterCardClicked(int index)
-{
-    m_game.capCard_Click(Integer(index));
     mirrorModel();
 }
 

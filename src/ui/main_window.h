@@ -2,71 +2,97 @@
 
 #include "game/game.h"
 #include "toolkit/random_source.h"
+#include "toolkit/sound_call.h"
+#include "ui/game_audio.h"
 #include "ui/model_timers.h"
 
 #include <QMainWindow>
+
+#include <functional>
 
 class QDialog;
 
 namespace twindle {
 
 class BoardView;
-class ToddlerLock;
 
 // The game board with its menu bar. Every event goes to the game, and after every event the
 // window mirrors the game: it repaints, its timers follow the game's timer records and its
-// pointers follow the game's pointer values.
-class MainWindow : public QMainWindow, private BoardEffects {
+// pointers follow the game's pointer values. What the game reports, the window passes on as
+// signals, for a layer over the window to act on (toddler mode).
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Plays through the program's own sound call, or the one given.
     explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(SoundCall& sound, QWidget* parent = nullptr);
 
     const Game& game() const { return m_game; }
     BoardView& board() { return *m_board; }
     ModelTimers& timers() { return m_timers; }
+    GameAudio& audio() { return m_audio; }
 
     // The menu's commands; each dialog is modal and built afresh.
     void openAboutBox();
     void openOptions();
     void openNewGameDialog();
 
-    // Toddler mode (F11, or --toddler at start): the board fills the screen, the game goes on by
-    // itself from win to win, and the window is locked (toddler_lock.h) until a grown-up passes
-    // the gate. With no game on the board the parent is asked for one first, in the window;
-    // closing the new game dialog then stays there.
-    void enterToddlerMode();
-    void leaveToddlerMode();
-    bool inToddlerMode() const { return m_game.toddlerMode(); }
+    // Deals a game as the new game dialog would, without it.
+    void deal(Integer cardType, Integer numcards);
 
-    // Quiet: the cards of toddler mode say nothing. The pair sound keeps its own option.
-    void setQuiet(bool quiet) { m_quiet = quiet; }
+    // The menu bar and every key command of the window: shown and answering, or neither.
+    void setMenuShown(bool shown);
+
+    // Full screen with the board as large as the screen allows, or back to the window's own
+    // fixed size, in the middle of the screen.
+    void showFullScreenBoard();
+    void showOwnSize();
+
+    // What follows a won game's celebration: the new game dialog, unless a layer over the window
+    // puts something else there; an empty function gives the dialog back.
+    void setAfterWin(std::function<void()> afterWin) { m_afterWin = std::move(afterWin); }
+
+signals:
+    void cardTurnedUp(int slot, int face);
+    void tryJudged(bool pairFound);
+    void celebrationStarted();
+    // A dialog of the window's own has closed and the board has the keyboard back.
+    void dialogClosed();
 
 private:
-    void playSound(std::string_view name, int flags) override;
-    void showNewGameDialog() override;
-    void sayWord(int word) override;
-    void sayCheer() override;
-    void say(const QByteArray& words);
+    // Carries out the game's effects and passes its reports on.
+    class Effects final : public BoardEffects {
+    public:
+        explicit Effects(MainWindow& window) : m_window(window) {}
+        void playSound(std::string_view name, int flags) override;
+        void celebrationEnded() override;
+        void cardTurnedUp(Integer slot, int face) override { emit m_window.cardTurnedUp(slot, face); }
+        void tryJudged(bool pairFound) override { emit m_window.tryJudged(pairFound); }
+        void celebrationStarted() override { emit m_window.celebrationStarted(); }
 
+    private:
+        MainWindow& m_window;
+    };
+
+    void askForNewGame();
     void buildMenu();
-    void setMenuShown(bool shown);
     int runModal(QDialog& dialog);
-    void onPictureCardClicked(int index);
-    void onLetterCardClicked(int index);
+    void onCardClicked(int index);
     void onTimer(GameTimer which);
     void mirrorModel();
     void mirrorPointers();
 
     ClockMixedRandom m_random;
+    Effects m_effects{*this};
     Game m_game;
+    GameAudio m_audio;
     BoardView* m_board = nullptr;
     ModelTimers m_timers;
-    ToddlerLock* m_lock = nullptr;
+    std::function<void()> m_afterWin;
     bool m_newGameDialogOpen = false;
     Integer m_windowPointer = kDefaultPointer;
     bool m_screenBusy = false;
-    bool m_quiet = false;
 };
 
 } // namespace twindle

@@ -4,6 +4,7 @@
 #include "assets/window_pictures.h"
 #include "toolkit/forms.h"
 #include "ui/picture_box.h"
+#include "ui/qt_colour.h"
 #include "ui/twips_geometry.h"
 
 #include <QKeyEvent>
@@ -17,20 +18,19 @@ namespace {
 
 constexpr int kCounts[] = {8, 10, 12, 14, 16, 18};
 
-// One row of samples for each kind of cards: a background, a left card, an arrow, a right card.
+// Where each row of samples stands: a background, a left card, an arrow, a right card. The rows
+// show the kinds the dialog offers, in the order of the kinds.
 struct SampleRow {
     int backgroundTop;
     int cardTop;
     int arrowLeft;
     int arrowTop;
-    SamplePicture left;
-    SamplePicture right;
 };
 
 constexpr SampleRow kSampleRows[] = {
-    {990, 1065, 1320, 1260, SamplePicture::PictureCard, SamplePicture::PictureCard},
-    {1830, 1890, 1320, 2085, SamplePicture::CapitalA, SamplePicture::CapitalA},
-    {2670, 2715, 1335, 2910, SamplePicture::CapitalA, SamplePicture::SmallA},
+    {990, 1065, 1320, 1260},
+    {1830, 1890, 1320, 2085},
+    {2670, 2715, 1335, 2910},
 };
 
 constexpr int kKindButtonTops[] = {1170, 1995, 2820};
@@ -41,6 +41,10 @@ RestartDialog::RestartDialog(const Game& game, Dealer deal, QWidget* parent)
     : QDialog(parent, kToolWindowFlags)
     , m_deal(std::move(deal))
 {
+    for (const CardKind& kind : cardKinds()) {
+        if (kind.inNewGameDialog && m_kinds.size() < std::size(kSampleRows))
+            m_kinds.push_back(&kind);
+    }
     setObjectName(QStringLiteral("restartDialog"));
     setWindowTitle(QStringLiteral("Start New Game"));
     setFixedSize(twipsToPixels(5850), twipsToPixels(3675));
@@ -73,48 +77,51 @@ void RestartDialog::buildLabels()
 void RestartDialog::buildSampleRows()
 {
     const qreal ratio = devicePixelRatioF();
-    const auto addPicture = [&](QPixmap picture, PictureBox::Fit fit, int kind) {
+    const auto addPicture = [&](QPixmap picture, PictureBox::Fit fit, int row) {
         auto* box = new PictureBox(std::move(picture), fit, this);
-        connect(box, &PictureBox::clicked, this, [this, kind] { m_kindButtons[std::size_t(kind)]->setChecked(true); });
+        connect(box, &PictureBox::clicked, this, [this, row] { m_kindButtons[std::size_t(row)]->setChecked(true); });
         return box;
     };
-    for (int kind = 0; kind < 3; ++kind) {
+    const int rows = int(m_kinds.size());
+    for (int row = 0; row < rows; ++row) {
         auto* background = addPicture(samplePicture(SamplePicture::RowBackground, ratio),
-                                      PictureBox::Fit::Stretch, kind);
+                                      PictureBox::Fit::Stretch, row);
         background->setFrameStyle(QFrame::Box | QFrame::Plain);
-        placeInTwips(*background, 315, kSampleRows[kind].backgroundTop, 2340, 795);
+        placeInTwips(*background, 315, kSampleRows[row].backgroundTop, 2340, 795);
     }
-    for (int kind = 0; kind < 3; ++kind) {
-        const SampleRow& row = kSampleRows[kind];
-        placeInTwips(*addPicture(samplePicture(row.left, ratio), PictureBox::Fit::OwnSize, kind),
-                     810, row.cardTop, 510, 675);
-        placeInTwips(*addPicture(samplePicture(SamplePicture::Arrow, ratio),
-                                 PictureBox::Fit::OwnSize, kind),
-                     row.arrowLeft, row.arrowTop, 525, 285);
-        placeInTwips(*addPicture(samplePicture(row.right, ratio), PictureBox::Fit::OwnSize, kind),
-                     1890, row.cardTop, 510, 675);
+    for (int row = 0; row < rows; ++row) {
+        const SampleRow& place = kSampleRows[row];
+        const CardKind& kind = *m_kinds[std::size_t(row)];
+        const auto addSample = [&](int face) {
+            return addPicture(sampleCard(kind.look.art, face, ratio), PictureBox::Fit::OwnSize, row);
+        };
+        placeInTwips(*addSample(kind.sample[0]), 810, place.cardTop, 510, 675);
+        placeInTwips(*addPicture(samplePicture(SamplePicture::Arrow, ratio), PictureBox::Fit::OwnSize, row),
+                     place.arrowLeft, place.arrowTop, 525, 285);
+        placeInTwips(*addSample(kind.sample[1]), 1890, place.cardTop, 510, 675);
     }
 }
 
 void RestartDialog::buildKindButtons()
 {
-    for (int kind = 0; kind < 3; ++kind) {
+    for (std::size_t row = 0; row < m_kinds.size(); ++row) {
+        const Integer kind = m_kinds[row]->cardType;
         auto* button = new QRadioButton(this);
         button->setObjectName(QStringLiteral("kindButton%1").arg(kind));
         button->setAutoFillBackground(true);
         QPalette palette = button->palette();
         palette.setColor(button->backgroundRole(), Qt::white);
         button->setPalette(palette);
-        placeInTwips(*button, 405, kKindButtonTops[kind], 345, 525);
+        placeInTwips(*button, 405, kKindButtonTops[row], 345, 525);
         connect(button, &QRadioButton::toggled, this, [this, kind](bool selected) {
             if (selected)
-                m_newCardType = Integer(kind);
+                m_newCardType = kind;
             followSelectionWithTabStop();
         });
         button->installEventFilter(this);
-        m_kindButtons[std::size_t(kind)] = button;
+        m_kindButtons.push_back(button);
     }
-    m_kindButtons[0]->setChecked(true);
+    m_kindButtons.front()->setChecked(true);
 }
 
 // The kinds are one group, as option buttons are on every desktop: the keyboard enters it at the
@@ -149,7 +156,7 @@ bool RestartDialog::eventFilter(QObject* watched, QEvent* event)
 void RestartDialog::buildCountButtons()
 {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, QColor(0, 192, 192));
+    palette.setColor(QPalette::Button, toQColor(colourFromName("cyan")));
     for (std::size_t i = 0; i < std::size(kCounts); ++i) {
         const int count = kCounts[i];
         auto* button = new QPushButton(QString::number(count), this);
@@ -169,12 +176,13 @@ void RestartDialog::buildCountButtons()
                           static_cast<QWidget*>(m_countButtons.at(12)),
                           static_cast<QWidget*>(m_countButtons.at(14)),
                           static_cast<QWidget*>(m_countButtons.at(16)),
-                          static_cast<QWidget*>(m_countButtons.at(18)),
-                          static_cast<QWidget*>(m_kindButtons[2]),
-                          static_cast<QWidget*>(m_kindButtons[1]),
-                          static_cast<QWidget*>(m_kindButtons[0])}) {
+                          static_cast<QWidget*>(m_countButtons.at(18))}) {
         setTabOrder(previous, next);
         previous = next;
+    }
+    for (auto kind = m_kindButtons.rbegin(); kind != m_kindButtons.rend(); ++kind) {
+        setTabOrder(previous, *kind);
+        previous = *kind;
     }
 }
 
@@ -182,7 +190,9 @@ void RestartDialog::buildCountButtons()
 // game is still being played.
 void RestartDialog::load(const Game& game)
 {
-    m_kindButtons[std::size_t(std::clamp<int>(game.globals().CardType, 0, 2))]->setChecked(true);
+    const auto current = std::ranges::find(m_kinds, &game.kind());
+    if (current != m_kinds.end())
+        m_kindButtons[std::size_t(current - m_kinds.begin())]->setChecked(true);
     m_gameInProgress = game.isGameInProgress();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include <array>
+#include <vector>
 #include <functional>
 #include <map>
 
@@ -27,7 +27,8 @@ public:
     RestartDialog(const Game& game, Dealer deal, QWidget* parent = nullptr);
 
     QPushButton* countButton(int count) const { return m_countButtons.at(count); }
-    QRadioButton* kindButton(int kind) const { return m_kindButtons.at(std::size_t(kind)); }
+    // The option button of a kind's row; its rows are the kinds the dialog offers, in order.
+    QRadioButton* kindButton(int row) const { return m_kindButtons.at(std::size_t(row)); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,7 +45,8 @@ private:
     void onCountPressed(int count);
 
     Dealer m_deal;
-    std::array<QRadioButton*, 3> m_kindButtons{};
+    std::vector<const CardKind*> m_kinds;
+    std::vector<QRadioButton*> m_kindButtons;
     std::map<int, QPushButton*> m_countButtons;
     bool m_gameInProgress = false;
     Integer m_newCardType = kPictureCards;

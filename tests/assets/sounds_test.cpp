@@ -1,4 +1,5 @@
 #include "assets/resource_catalogue.h"
+#include "game/card_kinds.h"
 #include "toolkit/wave_image.h"
 
 #include <gtest/gtest.h>
@@ -29,17 +30,21 @@ TEST(PairSounds, PlayForTheirLengthWithoutClippingAndStartAndEndAtRest)
         EXPECT_TRUE(soundResource(other).isEmpty());
 }
 
-// Every picture and every letter has a word the sound call can play (a small letter is called by
-// its capital's code); the words' lengths and loudness are measured by speech_clips_test.sh.
+// Every face of every kind, the second card of each pair's too, says a word the sound call can
+// play (a small letter its capital's name); the words' lengths and loudness are measured by
+// speech_clips_test.sh.
 TEST(SpokenWords, EveryFaceAndTheCheerHaveAWordThatPlays)
 {
     const auto plays = [](const QByteArray& file) {
         return parseWaveImage(std::as_bytes(std::span(file.constData(), std::size_t(file.size())))).has_value();
     };
-    for (int face = 101; face <= 143; ++face)
-        EXPECT_TRUE(plays(spokenWord(face))) << face;
-    for (int capital = 'A'; capital <= 'Z'; ++capital)
-        EXPECT_TRUE(plays(spokenWord(capital))) << char(capital);
+    for (const CardKind& kind : cardKinds()) {
+        for (int face = kind.faces.first; face < kind.faces.first + kind.faces.count; ++face) {
+            EXPECT_TRUE(plays(spokenWord(kind.word(face)))) << kind.name << " " << face;
+            const int twin = face + kind.faces.twinOffset;
+            EXPECT_EQ(spokenWord(kind.word(twin)), spokenWord(kind.word(face))) << kind.name << " " << twin;
+        }
+    }
     EXPECT_NE(spokenWord('A'), spokenWord('B'));
     EXPECT_TRUE(plays(spokenCheer()));
     for (const int other : {100, 144, 64, 91, int('a'), 3, 0})

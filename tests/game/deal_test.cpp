@@ -82,21 +82,19 @@ TEST_P(EveryDeal, ShowsJustItsCardsFaceDownOnTheGridEachFaceAsOnePair)
     std::map<int, int> faces;
     for (int i = 0; i < kSlotCount; ++i) {
         const bool pictures = kind == kPictureCards;
-        const bool shown = pictures ? form.card[i].Visible : form.capCard[i].Visible;
-        const Place place = pictures ? Place{form.card[i].Left, form.card[i].Top}
-                                     : Place{form.capCard[i].Left, form.capCard[i].Top};
-        const Place other = pictures ? Place{form.capCard[i].Left, form.capCard[i].Top}
-                                     : Place{form.card[i].Left, form.card[i].Top};
-        EXPECT_EQ(shown, i < count) << "slot " << i;
-        EXPECT_FALSE(form.card[i].Visible && form.capCard[i].Visible);
+        const CardSlot& card = (pictures ? form.card : form.capCard)[i];
+        const CardSlot& otherCard = (pictures ? form.capCard : form.card)[i];
+        const Place place{card.Left, card.Top};
+        const Place other{otherCard.Left, otherCard.Top};
+        EXPECT_EQ(card.Visible, i < count) << "slot " << i;
+        EXPECT_FALSE(otherCard.Visible);
         EXPECT_EQ(place, expectedPlace(count, i)) << "slot " << i;
         EXPECT_TRUE(place == kSlotParking
                     || (place.left + kCardWidth <= kBoardWidth && place.top + kCardHeight <= kBoardHeight));
         EXPECT_EQ(other, kSlotParking);
         EXPECT_EQ((Place{form.ShapeDone[i].Left, form.ShapeDone[i].Top}), kFrameParking);
         EXPECT_FALSE(form.ShapeDone[i].Visible);
-        EXPECT_EQ(form.card[i].Picture, kCardBackPicture);
-        EXPECT_EQ(form.capCard[i].BackColor, colourFromName("prettyblue"));
+        EXPECT_EQ(std::tuple(card.Face, otherCard.Face), std::tuple(kFaceDown, kFaceDown)) << "slot " << i;
         if (i >= count) {
             EXPECT_EQ(play.tag(i), "3");
             continue;
@@ -127,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(KindsAndCounts, EveryDeal,
 TEST(LowestFreeSlot, IsTheLowestFreeSlotBelowTheCountOrZero)
 {
     const auto lowestOf = [](std::vector<std::string> tags, Integer count) {
-        std::vector<PictureCard> slots(tags.size());
+        std::vector<CardSlot> slots(tags.size());
         for (std::size_t i = 0; i < tags.size(); ++i)
             slots[i].Tag = tags[i];
         return lowestFreeSlot(slots, count);
@@ -165,7 +163,7 @@ TEST(FaceAssignment, AfterNinetyEightMissesAFaceTakesTheLowestFreeSlot)
     game.Form_Load();
     game.dealGame(kPictureCards, 8);
     std::vector<std::string> tags;
-    for (const PictureCard& card : game.form().card)
+    for (const CardSlot& card : game.form().card)
         tags.push_back(card.Tag);
     EXPECT_EQ(tags, (std::vector<std::string>{"101", "102", "103", "143", "101", "102", "103",
                                               "143", "3", "3", "3", "3", "3", "3", "3", "3", "3",

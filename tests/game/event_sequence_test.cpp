@@ -25,7 +25,7 @@ public:
 private:
     std::mt19937_64 m_random;
     long long m_left;
-    // Picture, letter and remembering clicks, timers, deals, the two options, toddler mode.
+    // Clicks, double clicks, remembering clicks, timers, deals, the two options, deals again.
     std::discrete_distribution<int> m_kind{12, 12, 25, 45, 0.5, 2, 2, 0.5};
 };
 

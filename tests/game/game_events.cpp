@@ -14,8 +14,8 @@ namespace twindle::test {
 namespace {
 
 constexpr std::array<const char*, kEventKinds> kEventNames{
-    "picture click", "letter click", "remembering click", "timer", "deal",
-    "pair sound option", "cards disappear option", "toddler mode"};
+    "click", "click twice", "remembering click", "timer", "deal",
+    "pair sound option", "cards disappear option", "deal again"};
 
 // Mostly the board's own slots; the last few byte values stand for indices off the board.
 Integer anyIndex(std::uint8_t operand)
@@ -60,9 +60,9 @@ private:
     void run(EventKind event)
     {
         switch (event) {
-        case EventKind::PictureClick: m_game.card_Click(anyIndex(m_input.operand())); break;
-        case EventKind::LetterClick: m_game.capCard_Click(anyIndex(m_input.operand())); break;
-        case EventKind::RememberingClick: clickOfGame(rememberedCard(m_input.operand())); break;
+        case EventKind::Click: m_game.card_Click(anyIndex(m_input.operand())); break;
+        case EventKind::ClickTwice: clickTwice(anyIndex(m_input.operand())); break;
+        case EventKind::RememberingClick: m_game.card_Click(rememberedCard(m_input.operand())); break;
         case EventKind::Timer: m_game.fireTimer(anyTimer(m_input.operand())); break;
         case EventKind::Deal: deal(); break;
         case EventKind::PairSoundOption:
@@ -71,15 +71,14 @@ private:
         case EventKind::DisappearOption:
             m_game.setOptions(m_input.operand() & 1, m_game.globals().PairSound);
             break;
-        case EventKind::ToddlerMode: m_game.setToddlerMode(m_input.operand() & 1); break;
+        case EventKind::DealAgain:
+            if (m_input.operand() & 1)
+                m_game.dealGame(m_game.globals().CardType, m_game.globals().CardCount);
+            break;
         }
     }
 
-    const std::string& tagOf(int slot) const
-    {
-        return m_game.playsPictures() ? m_game.form().card[std::size_t(slot)].Tag
-                                      : m_game.form().capCard[std::size_t(slot)].Tag;
-    }
+    const std::string& tagOf(int slot) const { return m_game.cards()[std::size_t(slot)].Tag; }
 
     // The card a player with perfect memory turns: the twin of the card turned first, or else
     // one of the cards in play. Without such a player few games would ever be won.
@@ -102,12 +101,12 @@ private:
         return inPlay[choice % inPlay.size()];
     }
 
-    void clickOfGame(Integer index)
+    // The same card twice in a row, as a double click delivers it.
+    void clickTwice(Integer index)
     {
-        if (m_game.playsPictures())
-            m_game.card_Click(index);
-        else
-            m_game.capCard_Click(index);
+        m_game.card_Click(index);
+        check("the first of two clicks");
+        m_game.card_Click(index);
     }
 
     // As the new game dialog deals: a kind, and one of the counts it offers.
@@ -137,20 +136,22 @@ private:
             m_run.broken = "played " + sound + " outside the resolution of a found pair";
     }
 
-    void sayWord(int word) override
+    void cardTurnedUp(Integer slot, int face) override
     {
-        if (!m_game.toddlerMode() || !((word >= 101 && word <= 143) || (word >= 'A' && word <= 'Z')))
-            m_run.broken = "a card said the word " + std::to_string(word);
-    }
-    void sayCheer() override
-    {
-        if (!m_game.toddlerMode() || m_game.form().YouDidItTicks != 1)
-            m_run.broken = "a cheer outside the first colour of a celebration in toddler mode";
+        if (!isSlotIndex(slot) || m_game.cards()[std::size_t(slot)].Face != face
+            || tagInteger(tagOf(slot)) != face)
+            m_run.broken = "reported slot " + std::to_string(slot) + " turned up with face " + std::to_string(face);
     }
 
-    // The dialog that ends a celebration: the board must be whole when it opens, and the
+    void celebrationStarted() override
+    {
+        if (m_game.form().YouDidItTicks != 1)
+            m_run.broken = "a celebration reported to start at its tick " + std::to_string(m_game.form().YouDidItTicks);
+    }
+
+    // The new game dialog that ends a celebration: the board must be whole when it opens, and the
     // player may deal from it, inside the celebration's timer handler, or close it.
-    void showNewGameDialog() override
+    void celebrationEnded() override
     {
         ++m_run.wins;
         check("the celebration's end");

@@ -10,13 +10,13 @@
 namespace twindle::test {
 
 // Plays the game model through a sequence of events read from bytes, and checks the game's
-// rules (invariant_check.h) after every one. The events are those the window can deliver: clicks
-// on any index of either card array, in range and out of it; any timer firing (a disabled one is
-// ignored, as fireTimer promises); deals of any kind and offered count; the option changes the
-// options dialog allows; and the new game dialog that ends a celebration, which may deal a new
-// game from inside the timer handler; and toddler mode, on and off. A sound may only come from a
-// found pair with its option on, and a word only from a card turned, or a celebration started,
-// in toddler mode.
+// rules (invariant_check.h) after every one. The events are those the window and toddler mode can
+// deliver: clicks on any index, in range and out of it, once or twice in a row; any timer firing
+// (a disabled one is ignored, as fireTimer promises); deals of any kind and offered count, and the
+// same game dealt again at any moment; the option changes the options dialog allows; and the new
+// game dialog that ends a celebration, which may deal a new game from inside the timer handler.
+// A sound may only come from a found pair with its option on; a card reported turned up must show
+// the face of its tag, and a celebration is reported to start at its first tick.
 //
 // The bytes: a header of 16 (the random source's seed, then its clock's first reading and its
 // step, little-endian), then events of one opcode byte each (taken modulo kEventKinds) with
@@ -30,14 +30,14 @@ struct GameEventsRun {
 
 constexpr std::uint8_t kEventKinds = 8;
 enum class EventKind : std::uint8_t {
-    PictureClick,      // operand: an index
-    LetterClick,       // operand: an index
+    Click,             // operand: an index
+    ClickTwice,        // operand: an index, clicked twice in a row
     RememberingClick,  // operand: which card in play, when no twin is known
     Timer,             // operand: which timer
     Deal,              // operands: the kind, the count
     PairSoundOption,   // operand: on or off
     DisappearOption,   // operand: on or off
-    ToddlerMode,       // operand: on or off
+    DealAgain,         // operand: the same kind and count again when odd, at any moment
 };
 
 // The random source's seed, and its clock's first reading and step.

@@ -1,6 +1,7 @@
 #include "invariant_check.h"
 
 #include "assets/named_colours.h"
+#include "game/board_grid.h"
 #include "game/game_types.h"
 #include "game/tag_text.h"
 
@@ -17,16 +18,13 @@ struct SlotView {
     const std::string& tag;
     bool visible;
     bool faceUp;
+    int face;
 };
 
 SlotView viewOf(const Game& game, int i)
 {
-    if (game.playsPictures()) {
-        const PictureCard& card = game.form().card[i];
-        return {card.Tag, card.Visible, card.Picture != kCardBackPicture};
-    }
-    const LetterCard& card = game.form().capCard[i];
-    return {card.Tag, card.Visible, card.Caption != "?"};
+    const CardSlot& card = game.cards()[std::size_t(i)];
+    return {card.Tag, card.Visible, card.Face != kFaceDown, card.Face};
 }
 
 // The cards a pending try has turned up.
@@ -53,9 +51,8 @@ std::string describe(const Parts&... parts)
     return text.str();
 }
 
-} // namespace
-
-std::optional<std::string> brokenInvariant(const Game& game)
+// The try, the timers and the counters.
+std::optional<std::string> brokenState(const Game& game)
 {
     const GlobalVars& globals = game.globals();
     const MainForm& form = game.form();
@@ -66,11 +63,6 @@ std::optional<std::string> brokenInvariant(const Game& game)
 
     if (matchPending && mismatchPending)
         return "both pair timers run";
-    if (count == 0) {
-        if (globals.FirstCard == 0 && !matchPending && !mismatchPending)
-            return std::nullopt;
-        return "a try before the first deal";
-    }
     if (!isDealableCount(count))
         return describe("CardCount ", count);
     if (globals.FirstCard != kNoCardTurned && !(globals.FirstCard >= 0 && globals.FirstCard < count))
@@ -85,40 +77,68 @@ std::optional<std::string> brokenInvariant(const Game& game)
         return describe("YouDidItTicks ", form.YouDidItTicks);
     if (celebrating && globals.CardsMatched != count)
         return "a celebration before the game is won";
+    return std::nullopt;
+}
 
+// One slot of a dealt game: out of play as its game left it, or in play with one twin, face up
+// just while its try is pending and then with its own face.
+std::optional<std::string> brokenSlot(const Game& game, int i, const std::vector<int>& turned)
+{
+    const GlobalVars& globals = game.globals();
+    const MainForm& form = game.form();
+    const SlotView slot = viewOf(game, i);
+    const bool otherArrayShows = (&game.cards() == &form.card ? form.capCard : form.card)[i].Visible;
+    if (otherArrayShows)
+        return describe("slot ", i, " of the other kind shows");
+    if (i >= globals.CardCount) {
+        if (slot.visible || slot.tag != kOutOfPlayTag || form.ShapeDone[i].Visible)
+            return describe("undealt slot ", i, " in play");
+        return std::nullopt;
+    }
+    if (slot.tag == kOutOfPlayTag) {
+        const bool shown = !globals.CardsDisappear && !form.tmrYouDidIt.Enabled();
+        const bool resolving = form.tmrPairMatch.Enabled() && (i == form.PairFirst || i == form.PairSecond);
+        if (!resolving && (slot.visible != shown || form.ShapeDone[i].Visible != shown))
+            return describe("found slot ", i, " shown ", slot.visible);
+        return std::nullopt;
+    }
+    int twinsInPlay = 0;
+    for (int j = 0; j < globals.CardCount; ++j)
+        twinsInPlay += j != i && areTwins(globals.CardType, slot.tag, viewOf(game, j).tag);
+    if (twinsInPlay != 1)
+        return describe("slot ", i, " (", slot.tag, ") has ", twinsInPlay, " twins in play");
+    if (!slot.visible || form.ShapeDone[i].Visible)
+        return describe("slot ", i, " in play but not shown plainly");
+    const bool shouldBeUp = std::find(turned.begin(), turned.end(), i) != turned.end();
+    if (slot.faceUp != shouldBeUp)
+        return describe("slot ", i, " face up: ", slot.faceUp);
+    if (slot.faceUp && tagInteger(slot.tag) != slot.face)
+        return describe("slot ", i, " (", slot.tag, ") shows face ", slot.face);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> brokenInvariant(const Game& game)
+{
+    const GlobalVars& globals = game.globals();
+    if (globals.CardCount == 0) {
+        const bool tryPending = game.form().tmrPairMatch.Enabled() || game.form().tmrPairNoMatch.Enabled();
+        if (globals.FirstCard == 0 && !tryPending)
+            return std::nullopt;
+        return "a try before the first deal";
+    }
+    if (auto broken = brokenState(game))
+        return broken;
     const std::vector<int> turned = turnedCards(game);
     int inPlay = 0;
     for (int i = 0; i < kSlotCount; ++i) {
-        const SlotView slot = viewOf(game, i);
-        const bool otherArrayShows = game.playsPictures() ? form.capCard[i].Visible : form.card[i].Visible;
-        if (otherArrayShows)
-            return describe("slot ", i, " of the other kind shows");
-        if (i >= count) {
-            if (slot.visible || slot.tag != kOutOfPlayTag || form.ShapeDone[i].Visible)
-                return describe("undealt slot ", i, " in play");
-            continue;
-        }
-        if (slot.tag == kOutOfPlayTag) {
-            const bool shown = !globals.CardsDisappear && !celebrating;
-            const bool resolving = matchPending && (i == form.PairFirst || i == form.PairSecond);
-            if (!resolving && (slot.visible != shown || form.ShapeDone[i].Visible != shown))
-                return describe("found slot ", i, " shown ", slot.visible);
-            continue;
-        }
-        ++inPlay;
-        int twinsInPlay = 0;
-        for (int j = 0; j < count; ++j)
-            twinsInPlay += j != i && areTwins(globals.CardType, slot.tag, viewOf(game, j).tag);
-        if (twinsInPlay != 1)
-            return describe("slot ", i, " (", slot.tag, ") has ", twinsInPlay, " twins in play");
-        if (!slot.visible || form.ShapeDone[i].Visible)
-            return describe("slot ", i, " in play but not shown plainly");
-        const bool shouldBeUp = std::find(turned.begin(), turned.end(), i) != turned.end();
-        if (slot.faceUp != shouldBeUp)
-            return describe("slot ", i, " face up: ", slot.faceUp);
+        if (auto broken = brokenSlot(game, i, turned))
+            return broken;
+        inPlay += i < globals.CardCount && viewOf(game, i).tag != kOutOfPlayTag;
     }
-    if (inPlay != count - globals.CardsMatched)
-        return describe(inPlay, " cards in play, ", globals.CardsMatched, " of ", count, " matched");
+    if (inPlay != globals.CardCount - globals.CardsMatched)
+        return describe(inPlay, " cards in play, ", globals.CardsMatched, " of ", globals.CardCount, " matched");
     return std::nullopt;
 }
 

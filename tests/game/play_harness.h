@@ -26,7 +26,7 @@ inline long long soundLength(const std::string& name)
     return kLengths.at(name);
 }
 
-// Stands in for the main window's sound and dialog, and remembers what was asked of it.
+// Stands in for the main window: remembers the sounds and what the game reported.
 struct RecordingEffects : BoardEffects {
     void playSound(std::string_view name, int flags) override
     {
@@ -34,21 +34,17 @@ struct RecordingEffects : BoardEffects {
         if (onSound)
             onSound(std::string(name));
     }
-    void showNewGameDialog() override
-    {
-        ++dialogsOpened;
-        if (onDialog)
-            onDialog();
-    }
-    void sayWord(int word) override { words.push_back(word); }
-    void sayCheer() override { words.push_back(kCheer); }
+    void celebrationEnded() override { ++newGameAsks; }
+    void cardTurnedUp(Integer slot, int face) override { turned.emplace_back(slot, face); }
+    void tryJudged(bool pairFound) override { judged.push_back(pairFound); }
+    void celebrationStarted() override { ++celebrations; }
 
-    static constexpr int kCheer = -1;
     std::vector<std::pair<std::string, int>> sounds;
-    std::vector<int> words;  // picture ids, capitals' codes, and kCheer
-    int dialogsOpened = 0;
+    std::vector<std::pair<int, int>> turned;  // slot, face
+    std::vector<bool> judged;
+    int celebrations = 0;
+    int newGameAsks = 0;
     std::function<void(const std::string&)> onSound;
-    std::function<void()> onDialog;
 };
 
 // A loaded game on a simulated clock whose sounds take their real length, over a random source
@@ -71,23 +67,12 @@ struct PlayHarness {
 
     void click(Integer index)
     {
-        if (game.playsPictures())
-            game.card_Click(index);
-        else
-            game.capCard_Click(index);
+        game.card_Click(index);
         clock.sync();
     }
 
-    std::string tag(int slot) const
-    {
-        return game.playsPictures() ? game.form().card[slot].Tag : game.form().capCard[slot].Tag;
-    }
-
-    bool faceUp(int slot) const
-    {
-        return game.playsPictures() ? game.form().card[slot].Picture != kCardBackPicture
-                                    : game.form().capCard[slot].Caption != "?";
-    }
+    std::string tag(int slot) const { return game.cards()[std::size_t(slot)].Tag; }
+    bool faceUp(int slot) const { return game.cards()[std::size_t(slot)].Face != kFaceDown; }
 
     bool pairs(int a, int b) const
     {

@@ -13,27 +13,20 @@ namespace {
 
 using test::PlayHarness;
 
-// In toddler mode each card says its word as it turns; the times are those of the window.
+// The game reports each card turned up with its face; the times are those of the window.
 TEST(Turning, AMismatchTurnsBackAfterOneSecondAndStaysInPlay)
 {
-    for (const auto& [kind, toddler] : {std::pair{kPictureCards, false}, {kSameCapitals, false},
-                                        {kCapitalAndSmall, false}, {kPictureCards, true},
-                                        {kCapitalAndSmall, true}}) {
+    for (const Integer kind : test::kAllKinds) {
         PlayHarness play;
-        play.game.setToddlerMode(toddler);
         play.deal(kind, 12);
         const Integer other = play.strangerTo(0);
         play.click(0);
         EXPECT_TRUE(play.faceUp(0));
-        const int face = *tagInteger(play.tag(0));
-        const int word = kind == kCapitalAndSmall && face >= 'a' ? face - 32 : face;  // "a" as "A"
-        EXPECT_EQ(play.effects.words, toddler ? std::vector{word} : std::vector<int>{});
-        if (kind != kPictureCards) {
-            EXPECT_EQ(play.game.form().capCard[0].Caption, std::string(1, char(*tagInteger(play.tag(0)))));
-            EXPECT_EQ(play.game.form().capCard[0].BackColor, colourFromName("dove"));
-        }
+        EXPECT_EQ(play.game.cards()[0].Face, *tagInteger(play.tag(0)));
         play.click(other);
-        EXPECT_EQ(play.effects.words.size(), toddler ? 2u : 0u);
+        using Turned = std::vector<std::pair<int, int>>;
+        EXPECT_EQ(play.effects.turned, (Turned{{0, *tagInteger(play.tag(0))}, {other, *tagInteger(play.tag(other))}}));
+        EXPECT_EQ(play.effects.judged, std::vector{false});
         EXPECT_EQ(play.game.screen().MousePointer, kBusyPointer);
         play.clock.advanceTo(999);
         EXPECT_TRUE(play.faceUp(0) && play.faceUp(other));
@@ -46,13 +39,12 @@ TEST(Turning, AMismatchTurnsBackAfterOneSecondAndStaysInPlay)
     }
 }
 
-class MatchResolves : public testing::TestWithParam<std::tuple<bool, bool, bool>> {};
+class MatchResolves : public testing::TestWithParam<std::tuple<bool, bool>> {};
 
 TEST_P(MatchResolves, AfterItsPausePlusTheSound)
 {
-    const auto [cardsDisappear, pairSound, toddler] = GetParam();
+    const auto [cardsDisappear, pairSound] = GetParam();
     PlayHarness play;
-    play.game.setToddlerMode(toddler);
     play.game.setOptions(cardsDisappear, pairSound);
     play.deal(kPictureCards, 16);
     const auto [first, second] = play.pairsInPlay().front();
@@ -76,7 +68,7 @@ TEST_P(MatchResolves, AfterItsPausePlusTheSound)
     const Sounds expected = pairSound ? Sounds{{sound, 16}} : Sounds{};
     EXPECT_EQ(play.effects.sounds, expected);
     EXPECT_EQ(visibleDuringSound, pairSound);
-    EXPECT_EQ(play.effects.words.size(), toddler ? 2u : 0u) << "the two cards' words, nothing more";
+    EXPECT_EQ(play.effects.judged, std::vector{true});
 
     const MainForm& form = play.game.form();
     for (const Integer card : {first, second}) {
@@ -93,8 +85,7 @@ TEST_P(MatchResolves, AfterItsPausePlusTheSound)
     EXPECT_FALSE(play.clock.nextDue());
 }
 
-INSTANTIATE_TEST_SUITE_P(OptionsAndToddlerMode, MatchResolves,
-                         testing::Combine(testing::Bool(), testing::Bool(), testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(Options, MatchResolves, testing::Combine(testing::Bool(), testing::Bool()));
 
 // A capital pairs with its own small letter in either order, and with no other letter in either
 // case. Every harness deals the same board.
@@ -123,18 +114,14 @@ TEST(Turning, ACapitalPairsWithItsSmallLetterInEitherOrderAndWithNoOtherLetter)
 void expectIgnored(PlayHarness& play, Integer index)
 {
     const GlobalVars before = play.game.globals();
-    const auto cards = play.game.form().card;
-    const auto letters = play.game.form().capCard;
+    const CardSlots cards = play.game.cards();
     const unsigned starts = play.game.form().tmrPairMatch.starts() + play.game.form().tmrPairNoMatch.starts();
     play.game.card_Click(index);
-    play.game.capCard_Click(index);
     EXPECT_EQ(std::tuple(play.game.globals().FirstCard, play.game.globals().SecondCard),
               std::tuple(before.FirstCard, before.SecondCard)) << "click on " << index;
     EXPECT_EQ(play.game.form().tmrPairMatch.starts() + play.game.form().tmrPairNoMatch.starts(), starts);
-    for (int i = 0; i < kSlotCount; ++i) {
-        EXPECT_EQ(play.game.form().card[i].Picture, cards[i].Picture) << "slot " << i;
-        EXPECT_EQ(play.game.form().capCard[i].Caption, letters[i].Caption) << "slot " << i;
-    }
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_EQ(play.game.cards()[i].Face, cards[i].Face) << "slot " << i;
 }
 
 TEST(Guards, TheFirstCardAgainAFoundCardAThirdCardAndAnIndexOffTheBoardChangeNothing)
@@ -173,52 +160,28 @@ TEST(Celebration, ShowsTwentyTwoColoursOnePerTickThenRestoresTheBoardAndAsksOnce
 
     play.clock.advanceTo(start + 159);
     EXPECT_FALSE(form.capYouDidIt.Visible);
+    EXPECT_EQ(play.effects.celebrations, 0);
     const char* const colours[] = {"grey", "softblue", "lemon", "powderblue", "kaki", "pastelpurple",
         "pastelyellow", "kaki", "pastelgreen", "cyan", "grass", "softpurple", "gold", "peach", "sky",
         "dove", "prettyblue", "rose", "plum", "lemon", "tan", "softpink"};
     for (int tick = 1; tick <= 22; ++tick) {
         play.clock.advanceTo(start + 160 * tick);
         EXPECT_TRUE(form.capYouDidIt.Visible);
+        EXPECT_EQ(play.effects.celebrations, 1) << "reported with the first colour";
         EXPECT_EQ(form.BackColor, colourFromName(colours[tick - 1])) << "tick " << tick;
     }
     play.clock.advanceTo(start + 3679);
-    EXPECT_EQ(play.effects.dialogsOpened, 0);
+    EXPECT_EQ(play.effects.newGameAsks, 0);
     play.clock.advanceTo(start + 3680);
-    EXPECT_EQ(play.effects.dialogsOpened, 1);
+    EXPECT_EQ(play.effects.newGameAsks, 1);
     EXPECT_FALSE(form.capYouDidIt.Visible);
     EXPECT_EQ(form.BackColor, colourFromName("kaki"));
     EXPECT_EQ(form.MousePointer, kDefaultPointer);
     for (int i = 0; i < 8; ++i)
         EXPECT_TRUE(form.capCard[i].Visible && form.ShapeDone[i].Visible && play.faceUp(i));
     play.clock.advanceBy(10000);
-    EXPECT_EQ(play.effects.dialogsOpened, 1);
+    EXPECT_EQ(play.effects.newGameAsks, 1);
     EXPECT_FALSE(play.clock.nextDue());
-}
-
-// In toddler mode the game goes on by itself: where the window would ask for a new game, the
-// same kind and count of cards are dealt again, face down and all in play.
-TEST(Celebration, InToddlerModeEndsInANewDealOfTheSameKindAndCount)
-{
-    PlayHarness play;
-    play.game.setToddlerMode(true);
-    play.deal(kCapitalAndSmall, 10);
-    const long long start = play.findEveryPair();
-    ASSERT_EQ(play.effects.words.size(), 10u) << "every card said its word";
-    play.clock.advanceTo(start + 159);
-    EXPECT_EQ(play.effects.words.size(), 10u);
-    play.clock.advanceTo(start + 160);
-    EXPECT_EQ(play.effects.words.back(), test::RecordingEffects::kCheer) << "with the first colour";
-    play.clock.advanceTo(start + 3679);
-    EXPECT_EQ(play.game.globals().CardsMatched, 10) << "the celebration keeps its time";
-    EXPECT_EQ(play.effects.words.size(), 11u);
-    play.clock.advanceTo(start + 3680);
-    const GlobalVars& globals = play.game.globals();
-    EXPECT_EQ(std::tuple(globals.CardType, globals.CardCount, globals.CardsMatched),
-              std::tuple(kCapitalAndSmall, Integer(10), Integer(0)));
-    EXPECT_EQ(play.effects.dialogsOpened, 0);
-    EXPECT_EQ(play.game.form().MousePointer, kPointingHand);
-    EXPECT_EQ(test::brokenInvariant(play.game), std::nullopt);
-    EXPECT_EQ(play.pairsInPlay().size(), 5u);
 }
 
 // A player who remembers every card wins every game, with one sound for the whole game.
@@ -232,7 +195,7 @@ TEST_P(PerfectMemory, WinsEveryCountOfEveryKindWithEitherOptions)
     play.deal(kind, count);
     play.clock.advanceTo(play.findEveryPair() + 3680);
     EXPECT_EQ(play.game.globals().CardsMatched, count);
-    EXPECT_EQ(play.effects.dialogsOpened, 1);
+    EXPECT_EQ(play.effects.newGameAsks, 1);
     std::set<std::string> sounds;
     for (const auto& sound : play.effects.sounds)
         sounds.insert(sound.first);
@@ -275,7 +238,7 @@ TEST(DealInterrupts, ACelebrationEndsAtOnceAndLeavesTheNewGameAlone)
               std::tuple(Integer(0), false, false));
     EXPECT_EQ(form.BackColor, colourFromName("kaki"));
     play.clock.advanceBy(10000);
-    EXPECT_EQ(play.effects.dialogsOpened, 0) << "the old celebration never ends itself";
+    EXPECT_EQ(play.effects.newGameAsks, 0) << "the old celebration never ends itself";
     for (int i = 0; i < 12; ++i)
         EXPECT_TRUE(form.card[i].Visible && !form.ShapeDone[i].Visible);
 }

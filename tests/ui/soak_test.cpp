@@ -104,10 +104,7 @@ private:
         test::clickBoard(m_window, test::gridFor(m_count).centreOf(slot));
         QCoreApplication::processEvents();
         checkInvariants();
-        const Game& game = m_window.game();
-        const bool faceUp = game.playsPictures() ? game.form().card[slot].Picture != kCardBackPicture
-                                                 : game.form().capCard[slot].Caption != "?";
-        ASSERT_TRUE(faceUp) << "a click at the place of card " << slot << " did not turn it";
+        ASSERT_TRUE(m_window.game().cards()[std::size_t(slot)].Face != kFaceDown) << "a click at the place of card " << slot << " did not turn it";
     }
 
     void elapse(GameTimer which)

@@ -13,6 +13,7 @@
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
 #include "ui/board_view.h"
+#include "ui/toddler/toddler_mode.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -183,10 +184,11 @@ TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLength)
 TEST_F(PairSoundThroughTheSoundSystem, InToddlerModeATurnedCardIsHeardAtOnceAndThePairSoundInFull)
 {
     MainWindow window;
+    ToddlerMode toddlerMode(window);
     window.show();
     test::dealThroughDialog(window, kPictureCards, 8);
-    window.enterToddlerMode();
-    ASSERT_TRUE(window.inToddlerMode());
+    toddlerMode.enter();
+    ASSERT_TRUE(toddlerMode.isOn());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().width() > 527; })) << "the board takes the screen";
     ServerListener listener;
     if (m_audible) {
@@ -200,7 +202,7 @@ TEST_F(PairSoundThroughTheSoundSystem, InToddlerModeATurnedCardIsHeardAtOnceAndT
         }
         const Clock::time_point click = Clock::now();
         test::clickCard(window, slot);
-        ASSERT_NE(window.game().form().card[std::size_t(slot)].Picture, kCardBackPicture) << "turned";
+        ASSERT_NE(window.game().form().card[std::size_t(slot)].Face, kFaceDown) << "turned";
         if (m_audible) {
             const std::optional<Clock::time_point> heard = listener.nextSound();
             ASSERT_TRUE(heard.has_value()) << "the word of card " << slot << " was not heard";

@@ -101,11 +101,8 @@ void clickBoard(MainWindow& window, QPoint point)
 
 void clickCard(MainWindow& window, int slot)
 {
-    const MainForm& form = window.game().form();
-    const auto [left, top] = window.game().playsPictures()
-        ? std::pair{form.card[std::size_t(slot)].Left, form.card[std::size_t(slot)].Top}
-        : std::pair{form.capCard[std::size_t(slot)].Left, form.capCard[std::size_t(slot)].Top};
-    const QRect place = BoardGeometry(window.board().size()).toPixels(left, top, kCardWidth, kCardHeight);
+    const CardSlot& card = window.game().cards()[std::size_t(slot)];
+    const QRect place = BoardGeometry(window.board().size()).toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
     clickBoard(window, place.center());
 }
 
@@ -147,9 +144,7 @@ void setOptionsThroughDialog(MainWindow& window, bool cardsDisappear, bool pairS
 std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window)
 {
     const Game& game = window.game();
-    const auto tagOf = [&](int i) {
-        return game.playsPictures() ? game.form().card[i].Tag : game.form().capCard[i].Tag;
-    };
+    const auto tagOf = [&](int i) { return game.cards()[std::size_t(i)].Tag; };
     std::vector<std::pair<int, int>> pairs;
     for (int i = 0; i < game.globals().CardCount; ++i) {
         for (int j = i + 1; j < game.globals().CardCount; ++j) {
@@ -158,6 +153,21 @@ std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window)
         }
     }
     return pairs;
+}
+
+void openFromMenu(MainWindow& window, const char* item)
+{
+    window.findChild<QAction*>(QLatin1String(item))->trigger();
+}
+
+void findEveryPair(MainWindow& window)
+{
+    const int count = window.game().globals().CardCount;
+    for (const auto& [first, second] : pairsOnBoard(window)) {
+        clickBoard(window, gridFor(count).centreOf(first));
+        clickBoard(window, gridFor(count).centreOf(second));
+        window.timers().elapse(GameTimer::PairMatch);
+    }
 }
 
 } // namespace twindle::test

@@ -46,6 +46,13 @@ void dealThroughDialog(MainWindow& window, int kind, int count,
 // stays as it is.
 void setOptionsThroughDialog(MainWindow& window, bool cardsDisappear, bool pairSound);
 
+// Chooses a menu item by its object name: "aboutItem", "optionsItem" or "startItem".
+void openFromMenu(MainWindow& window, const char* item);
+
+// Finds every pair of the game on the board at its own size, each at the first try, clicking
+// where the tests' own grid table says the cards stand, and lets each pair resolve.
+void findEveryPair(MainWindow& window);
+
 // The pairs of the dealt game, as a player with perfect memory knows them.
 std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window);
 

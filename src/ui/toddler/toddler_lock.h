@@ -1,28 +1,27 @@
 #pragma once
 
-#include "ui/parent_gate.h"
-
 #include <QObject>
 #include <QTimer>
 
-class QLabel;
 class QMainWindow;
 
 namespace twindle {
+
+class GateOverlay;
 
 // What keeps a toddler in the game while toddler mode is on. The window stays full screen and
 // active: close requests are refused, a minimised or hidden window comes straight back, and when
 // another window takes the activation, the board takes it back. On X11 the keyboard and the
 // pointer are held (toolkit/input_grab.h), so that the window manager's and desktop's keys reach
-// the game, which ignores every key. Only the parent gate (parent_gate.h), shown by Escape as a
-// small hint at the bottom of the board, lets a grown-up out.
+// the game, which ignores every key but the gate's: each goes to the parent gate
+// (gate_overlay.h), the only way out.
 //
 // Every refusal is told to the log category twindle.toddler, at info level.
 class ToddlerLock final : public QObject {
     Q_OBJECT
 
 public:
-    ToddlerLock(QMainWindow& window, QWidget& hintParent);
+    ToddlerLock(QMainWindow& window, GateOverlay& gate);
     ~ToddlerLock() override;
 
     void engage();
@@ -32,25 +31,18 @@ public:
     // program's own does not take them away.
     void holdInput();
 
-signals:
-    // A grown-up passed the gate.
-    void passed();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isMainWindowEvent(QObject* watched) const;
-    void pressGateKey(int key);
-    void showGate();
+    bool filterKey(QEvent* event);
+    void watchWindow(QObject* watched, QEvent* event);
     void restoreFullScreen();
     void takeBackActivation();
 
     QMainWindow& m_window;
-    QWidget& m_hintParent;
-    QLabel* m_hint = nullptr;
-    ParentGate m_gate;
-    QTimer m_gatePause;
+    GateOverlay& m_gate;
     QTimer m_holdRetry;
     QTimer m_restoreCheck;
     bool m_engaged = false;

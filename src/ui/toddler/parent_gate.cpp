@@ -41,8 +41,16 @@ ParentGate::ParentGate(std::function<int()> drawNumber)
 {
 }
 
-ParentGate::Step ParentGate::press(Key key, int digit)
+ParentGate::Step ParentGate::wait(long long now)
 {
+    if (m_step == Step::Asking && now >= deadline())
+        m_step = Step::Closed;
+    return m_step;
+}
+
+ParentGate::Step ParentGate::press(Key key, int digit, long long now)
+{
+    m_lastKey = now;
     if (key == Key::Escape) {
         const int number = m_drawNumber();
         m_answer = std::to_string(number);

@@ -1,56 +1,32 @@
 #include "toddler_lock.h"
 
 #include "toolkit/input_grab.h"
+#include "ui/toddler/gate_overlay.h"
+#include "ui/toddler/toddler_log.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLoggingCategory>
 #include <QMainWindow>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QWindow>
 
 namespace twindle {
 
-namespace {
-
 Q_LOGGING_CATEGORY(lcToddler, "twindle.toddler", QtWarningMsg)
 
-// The question goes away after this long without a key: long enough to read and type, short
-// enough that a child does not find it there later.
-constexpr int kGatePauseMs = 20000;
+namespace {
+
 constexpr int kHoldRetryMs = 100;
 // How soon the window is looked at after it was asked away, and again after it was brought back:
 // the window manager needs a moment, and a window asked back too eagerly would only flicker.
 constexpr int kRestoreCheckMs = 150;
 
-ParentGate::Key gateKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Escape: return ParentGate::Key::Escape;
-    case Qt::Key_Backspace: return ParentGate::Key::Backspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return ParentGate::Key::Enter;
-    default: break;
-    }
-    return key >= Qt::Key_0 && key <= Qt::Key_9 ? ParentGate::Key::Digit : ParentGate::Key::Other;
-}
-
 } // namespace
 
-ToddlerLock::ToddlerLock(QMainWindow& window, QWidget& hintParent)
-    : QObject(&window)
-    , m_window(window)
-    , m_hintParent(hintParent)
-    , m_gate([] { return int(QRandomGenerator::global()->bounded(100, 1000)); })
+ToddlerLock::ToddlerLock(QMainWindow& window, GateOverlay& gate)
+    : m_window(window)
+    , m_gate(gate)
 {
-    m_gatePause.setSingleShot(true);
-    m_gatePause.setInterval(kGatePauseMs);
-    connect(&m_gatePause, &QTimer::timeout, this, [this] {
-        m_gate.close();
-        showGate();
-    });
     m_holdRetry.setInterval(kHoldRetryMs);
     connect(&m_holdRetry, &QTimer::timeout, this, &ToddlerLock::holdInput);
     m_restoreCheck.setSingleShot(true);
@@ -82,9 +58,7 @@ void ToddlerLock::release()
     qApp->removeEventFilter(this);
     m_holdRetry.stop();
     m_restoreCheck.stop();
-    m_gatePause.stop();
     m_gate.close();
-    showGate();
     releaseKeyboardAndPointer();
 }
 
@@ -116,33 +90,46 @@ bool ToddlerLock::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isMainWindowEvent(watched))
         return false;
+    if (filterKey(event))
+        return true;
+    if (event->type() == QEvent::Close && watched == &m_window) {
+        qCInfo(lcToddler) << "refused a close request";
+        event->ignore();
+        return true;
+    }
+    watchWindow(watched, event);
+    return false;
+}
+
+// Every key goes to the gate, and no key reaches the window's shortcuts or its widgets.
+bool ToddlerLock::filterKey(QEvent* event)
+{
     switch (event->type()) {
-    case QEvent::KeyPress:
-        pressGateKey(static_cast<QKeyEvent*>(event)->key());
-        return true;
+    case QEvent::KeyPress: m_gate.pressKey(static_cast<QKeyEvent*>(event)->key()); return true;
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-        return true;
-    case QEvent::Close:
-        if (watched == &m_window) {
-            qCInfo(lcToddler) << "refused a close request";
-            event->ignore();
-            return true;
-        }
-        return false;
+    case QEvent::ShortcutOverride: return true;
+    default: return false;
+    }
+}
+
+// The window asked away, deactivated, or taken off the screen: it is brought back.
+void ToddlerLock::watchWindow(QObject* watched, QEvent* event)
+{
+    const bool window = watched == &m_window;
+    switch (event->type()) {
     case QEvent::WindowStateChange:
     case QEvent::Hide:
-        if (watched == &m_window && !m_restoreCheck.isActive())
+        if (window && !m_restoreCheck.isActive())
             m_restoreCheck.start();
-        return false;
+        break;
     case QEvent::WindowDeactivate:
-        if (watched == &m_window)
+        if (window)
             QTimer::singleShot(0, this, &ToddlerLock::takeBackActivation);
-        return false;
+        break;
     case QEvent::WindowActivate:
-        if (watched == &m_window)
+        if (window)
             holdInput();
-        return false;
+        break;
     case QEvent::Expose:
         // A window manager may take the window off the screen without a word, as some show the
         // desktop; the hold on the keyboard ends with it.
@@ -152,56 +139,9 @@ bool ToddlerLock::eventFilter(QObject* watched, QEvent* event)
             else if (!m_restoreCheck.isActive())
                 m_restoreCheck.start();
         }
-        return false;
-    default: return false;
+        break;
+    default: break;
     }
-}
-
-void ToddlerLock::pressGateKey(int key)
-{
-    const ParentGate::Step before = m_gate.step();
-    const ParentGate::Step after = m_gate.press(gateKey(key), key - Qt::Key_0);
-    if (after == ParentGate::Step::Passed) {
-        m_gate.close();
-        showGate();
-        emit passed();
-        return;
-    }
-    if (before == ParentGate::Step::Closed && after == ParentGate::Step::Closed)
-        return;  // a child's key: nothing happens at all
-    if (after == ParentGate::Step::Asking) {
-        if (gateKey(key) == ParentGate::Key::Escape)
-            qCInfo(lcToddler, "asking a grown-up for %s (%s)", m_gate.answer().c_str(), m_gate.question().c_str());
-        m_gatePause.start();
-    }
-    showGate();
-}
-
-void ToddlerLock::showGate()
-{
-    if (m_gate.step() != ParentGate::Step::Asking) {
-        if (m_hint != nullptr)
-            m_hint->hide();
-        return;
-    }
-    if (m_hint == nullptr) {
-        // Small and calm: a child sees a quiet line of text, nothing to play with. Made only when
-        // a grown-up first asks, so that the window opens without it.
-        m_hint = new QLabel(&m_hintParent);
-        m_hint->setObjectName(QStringLiteral("parentGateHint"));
-        m_hint->setStyleSheet(QStringLiteral("QLabel { background: rgba(40, 40, 40, 150); color: white; "
-                                             "border-radius: 6px; padding: 4px 10px; font-size: 13px; }"));
-        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    const QString typed = QString::fromStdString(m_gate.typed());
-    m_hint->setText(tr("Grown-ups: to leave full screen, type %1 in digits, then press Enter.%2")
-                        .arg(QString::fromStdString(m_gate.question()),
-                             typed.isEmpty() ? QString() : QStringLiteral("  ") + typed));
-    m_hint->adjustSize();
-    const QWidget& parent = *m_hint->parentWidget();
-    m_hint->move((parent.width() - m_hint->width()) / 2, parent.height() - m_hint->height() - 12);
-    m_hint->show();
-    m_hint->raise();
 }
 
 void ToddlerLock::restoreFullScreen()

@@ -1,0 +1,73 @@
+#include "card_kinds.h"
+
+#include "game/tag_text.h"
+
+#include <algorithm>
+
+namespace twindle {
+
+namespace {
+
+constexpr int kCaseDistance = 'a' - 'A';
+
+// Two picture cards pair when they carry the same picture.
+bool samePicture(std::string_view firstTag, std::string_view secondTag)
+{
+    return firstTag == secondTag;
+}
+
+// Two letter cards pair when they carry the same letter, or a capital and its own small letter
+// in either order ("65" with "65", "65" with "97", "97" with "65").
+bool sameLetter(std::string_view firstTag, std::string_view secondTag)
+{
+    if (firstTag == secondTag)
+        return true;
+    const auto first = tagInteger(firstTag);
+    const auto second = tagInteger(secondTag);
+    return first && second && (*first - kCaseDistance == *second || *first + kCaseDistance == *second);
+}
+
+int ownWord(int face)
+{
+    return face;
+}
+
+// "a" is called as "A" is.
+int capitalsWord(int letter)
+{
+    return letter >= 'a' && letter <= 'z' ? letter - kCaseDistance : letter;
+}
+
+constexpr CardLook kPictureLook{CardArt::Picture, {}, {}, {}};
+constexpr CardLook kLetterLook{CardArt::Letter, "?", "prettyblue", "dove"};
+constexpr FaceRange kCapitals{'A', 26, 0};
+
+const CardKind kKinds[] = {
+    {kPictureCards, "pictures", "Pictures", &MainForm::card, {kFirstCardFront, kCardFrontCount, 0},
+     samePicture, kPictureLook, true, {kFirstCardFront, kFirstCardFront}, ownWord},
+    {kSameCapitals, "capitals", "Letters: A and A", &MainForm::capCard, kCapitals, sameLetter,
+     kLetterLook, true, {'A', 'A'}, capitalsWord},
+    {kCapitalAndSmall, "capital-small", "Letters: A and a", &MainForm::capCard,
+     {'A', 26, kCaseDistance}, sameLetter, kLetterLook, true, {'A', 'a'}, capitalsWord},
+};
+
+} // namespace
+
+std::span<const CardKind> cardKinds()
+{
+    return kKinds;
+}
+
+const CardKind* findCardKind(Integer cardType)
+{
+    const auto found = std::ranges::find(kKinds, cardType, &CardKind::cardType);
+    return found == std::end(kKinds) ? nullptr : &*found;
+}
+
+const CardKind* findCardKind(std::string_view name)
+{
+    const auto found = std::ranges::find(kKinds, name, &CardKind::name);
+    return found == std::end(kKinds) ? nullptr : &*found;
+}
+
+} // namespace twindle
