@@ -23,6 +23,7 @@ if [ -z "${TWINDLE_XVFB:-}" ]; then
 fi
 
 source "$top/tools/lib/xdriver.sh"
+load_layout "$binary"
 source "$top/tests/e2e/board_checks.sh"
 
 source "$top/tests/e2e/scratch.sh"

@@ -17,6 +17,7 @@ if [ -z "${TWINDLE_XVFB:-}" ]; then
 fi
 
 source "$top/tools/lib/xdriver.sh"
+load_layout "$binary"
 source "$top/tests/e2e/board_checks.sh"
 
 source "$top/tests/e2e/scratch.sh"
@@ -52,6 +53,24 @@ answer_question() {
     activate_window "$question" || fail "the question did not take the focus"
     xdotool key "$1"
 }
+
+# --- Without a window manager toddler mode fills the screen by itself ----------------------------
+QT_QPA_PLATFORM=xcb "$binary" --toddler >"$work/twindle.log" 2>&1 &
+game=$!
+dialog=$(wait_for_window_named "Start New Game") || fail "toddler mode did not ask for a game first"
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 245)) $((Y + 93)) click 1  # the "8"
+for _ in $(seq 50); do
+    WINDOW=$(xdotool search --name '^Twindle$' 2>/dev/null | head -1) && measure_board 2>/dev/null \
+        && [ "${WINDOW_WIDTH}x${WINDOW_HEIGHT}+${WINDOW_LEFT}+${WINDOW_TOP}" = 1024x768+0+0 ] && break
+    sleep 0.1
+done
+SAW="${WINDOW_WIDTH:-?}x${WINDOW_HEIGHT:-?}+${WINDOW_LEFT:-?}+${WINDOW_TOP:-?}"
+[ "$SAW" = 1024x768+0+0 ] || fail "toddler mode without a window manager did not cover the screen"
+pass "without a window manager toddler mode covers the screen: $SAW"
+kill "$game"
+wait "$game" 2>/dev/null || true
+SAW=''
 
 start_window_manager "$work/openbox.log" || fail "openbox did not start"
 QT_QPA_PLATFORM=xcb "$binary" >"$work/twindle.log" 2>&1 &

@@ -1,21 +1,18 @@
 # Drives the real Twindle window on an X display with xdotool and ImageMagick, for the
 # real-window test and the screenshot tool. Source it; it needs DISPLAY set.
 
-# The 8- to 18-card grids in pixels of the board (the layout's twips divided by 15).
+# Where the cards stand, as the program itself says (twindle --print-layout): call once with the
+# program before anything below that finds a card.
+load_layout() {
+    TWINDLE_LAYOUT=$("$1" --print-layout) || { echo "xdriver: $1 --print-layout failed" >&2; return 1; }
+}
+
+# The lefts and the tops of a count's grid, in pixels of the board at its own size.
 grid_lefts() {
-    case "$1" in
-        8) echo "75 178 280 382" ;;
-        10) echo "30 127 224 321 418" ;;
-        12) echo "72 169 265 362" ;;
-        *) echo "7 93 179 265 351 437" ;;
-    esac
+    sed -n "s/^cards $1: lefts \([0-9 ]*\);.*/\1/p" <<<"${TWINDLE_LAYOUT:?call load_layout first}"
 }
 grid_tops() {
-    case "$1" in
-        8) echo "57 185" ;;
-        10) echo "51 185" ;;
-        *) echo "9 123 237" ;;
-    esac
+    sed -n "s/^cards $1: .*; tops \([0-9 ]*\);.*/\1/p" <<<"${TWINDLE_LAYOUT:?call load_layout first}"
 }
 
 # Sets CARD_X and CARD_Y to the board pixel of the top-left corner of a slot.
