@@ -18,6 +18,8 @@ letters: the same capital twice, or a capital with its small letter.
 Twindle has no advertising, never goes online and reads no files.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Where the package puts the program; the desktop entry names it.
+set(TWINDLE_PROGRAM ${CPACK_PACKAGING_INSTALL_PREFIX}/${TWINDLE_GAMES_DIR}/twindle)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
