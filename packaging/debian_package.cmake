@@ -1,5 +1,5 @@
 # The Debian package: twindle_1.0.0_amd64.deb, built by `make package` with CPack from the
-# install rules. Its library dependencies are read off the binary by dpkg-shlibdeps.
+# install rules. Its library dependencies are read off the binaries by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 # Written into CPackConfig.cmake as they are, quotes and all.
 set(CPACK_VERBATIM_VARIABLES TRUE)
@@ -24,7 +24,7 @@ set(TWINDLE_PROGRAM ${CPACK_PACKAGING_INSTALL_PREFIX}/${TWINDLE_GAMES_DIR}/twind
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/shlibdeps.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
