@@ -38,3 +38,9 @@ add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
 add_custom_target(twindle_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The release's date, read off the changelog, dates what the build writes from it (the manual
+# page) the way dpkg-buildpackage does.
+execute_process(COMMAND dpkg-parsechangelog --file ${TWINDLE_CHANGELOG} --show-field Timestamp
+    OUTPUT_VARIABLE TWINDLE_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TWINDLE_CHANGELOG})

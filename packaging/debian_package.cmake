@@ -15,10 +15,10 @@ click. A matching pair leaves the board with a happy sound, a pair that
 does not match turns back after a second. The cards show pictures, or
 letters: the same capital twice, or a capital with its small letter.
 
-Twindle has no advertising, never goes online and reads no files.]=])
+Twindle has no advertising and never goes online.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Where the package puts the program; the desktop entry names it.
+# Where the package puts the program; the desktop entry and the copyright file name it.
 set(TWINDLE_PROGRAM ${CPACK_PACKAGING_INSTALL_PREFIX}/${TWINDLE_GAMES_DIR}/twindle)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
