@@ -1,5 +1,5 @@
 # The Debian package: twindle_1.0.0_amd64.deb, built by `make package` with CPack from the
-# install rules. Its library dependencies are read off the binary by dpkg-shlibdeps.
+# install rules. Its library dependencies are read off the binaries by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 # Written into CPackConfig.cmake as they are, quotes and all.
 set(CPACK_VERBATIM_VARIABLES TRUE)
@@ -15,14 +15,16 @@ click. A matching pair leaves the board with a happy sound, a pair that
 does not match turns back after a second. The cards show pictures, or
 letters: the same capital twice, or a capital with its small letter.
 
-Twindle has no advertising, never goes online and reads no files.]=])
+Twindle has no advertising and never goes online.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Where the package puts the program; the desktop entry and the copyright file name it.
+set(TWINDLE_PROGRAM ${CPACK_PACKAGING_INSTALL_PREFIX}/${TWINDLE_GAMES_DIR}/twindle)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/shlibdeps.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
