@@ -16,6 +16,14 @@ constexpr std::array kTwelveTops{135, 1845, 3555};
 constexpr std::array kEighteenLefts{105, 1395, 2685, 3975, 5265, 6555};
 constexpr std::array kEighteenTops{135, 1845, 3555};
 
+// Two and three pairs: cards half as big again, in two rows in the middle of the board.
+constexpr Size kLargeCard{1786, 2426};
+constexpr std::array kFourLefts{2099, 4020};
+constexpr std::array kSixLefts{1138, 3059, 4980};
+constexpr std::array kLargeTops{139, 2700};
+
+const Grid kFourCards{kFourLefts, kLargeTops, kLargeCard};
+const Grid kSixCards{kSixLefts, kLargeTops, kLargeCard};
 const Grid kEightCards{kEightLefts, kEightTops};
 const Grid kTenCards{kTenLefts, kTenTops};
 const Grid kTwelveCards{kTwelveLefts, kTwelveTops};
@@ -31,6 +39,10 @@ Place Grid::place(int slot) const
 
 const Grid& BoardGrid(int cardCount)
 {
+    if (cardCount <= 4)
+        return kFourCards;
+    if (cardCount <= 6)
+        return kSixCards;
     if (cardCount <= 8)
         return kEightCards;
     if (cardCount <= 10)

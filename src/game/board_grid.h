@@ -28,23 +28,35 @@ constexpr int kBoardHeight = 5265;
 constexpr Place kSlotParking{8000, 1000};
 constexpr Place kFrameParking{8300, 3000};
 
-// One of the board's fixed grids: slot i stands in row i / columns, column i % columns.
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+// One of the board's fixed grids: slot i stands in row i / columns, column i % columns. Its
+// cards are the window's own size, or, on the grids of the smallest games, larger.
 struct Grid {
     std::span<const int> lefts;
     std::span<const int> tops;
+    Size card{kCardWidth, kCardHeight};
 
     int places() const { return int(lefts.size() * tops.size()); }
     Place place(int slot) const;
+    // How many times a card of the window's own size this grid's cards are.
+    double cardScale() const { return double(card.width) / kCardWidth; }
+    // The frame of a found pair fits its card as the window's frames fit the window's cards.
+    Size frame() const { return {card.width * kFrameWidth / kCardWidth, card.height * kFrameHeight / kCardHeight}; }
 };
 
-// The counts a game can be dealt with: the new game dialog offers 8 to 18.
+// The counts a game can be dealt with: the new game dialog offers 8 to 18; toddler mode starts
+// from 4, two pairs.
 constexpr bool isDealableCount(int count)
 {
-    return count >= 8 && count <= 18 && count % 2 == 0;
+    return count >= 4 && count <= 18 && count % 2 == 0;
 }
 
-// The grid a game of this many cards is laid out on: 8, 10 and 12 cards have grids of
-// their own, larger games share the 18-place grid.
+// The grid a game of this many cards is laid out on: 4 to 12 cards have grids of their own,
+// larger games share the 18-place grid.
 const Grid& BoardGrid(int cardCount);
 
 } // namespace twindle

@@ -57,21 +57,25 @@ void paintPictureCard(QPainter& painter, const QRect& place, int face)
 
 } // namespace
 
-void paintCard(QPainter& painter, const BoardGeometry& board, const CardLook& look, const CardSlot& card)
+void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, const CardLook& look,
+               const CardSlot& card)
 {
-    const QRect place = board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
+    const QRect place = board.toPixels(card.Left, card.Top, grid.card.width, grid.card.height);
     switch (look.art) {
     case CardArt::Picture: paintPictureCard(painter, place, card.Face); break;
-    case CardArt::Letter: paintLetterCard(painter, place, board.scale(), look, card.Face); break;
+    case CardArt::Letter:
+        paintLetterCard(painter, place, board.scale() * grid.cardScale(), look, card.Face);
+        break;
     }
 }
 
-void paintFrame(QPainter& painter, const BoardGeometry& board, const Frame& frame)
+void paintFrame(QPainter& painter, const BoardGeometry& board, const Grid& grid, const Frame& frame)
 {
-    const QRectF bounds = board.toPixels(frame.Left, frame.Top, kFrameWidth, kFrameHeight);
-    const qreal line = board.scaled(kFrameLineWidth);
+    const Size size = grid.frame();
+    const QRectF bounds = board.toPixels(frame.Left, frame.Top, size.width, size.height);
+    const qreal line = board.scaled(kFrameLineWidth * grid.cardScale());
     const qreal inset = line / 2;
-    const qreal radius = board.scaled(kFrameCornerRadius);
+    const qreal radius = board.scaled(kFrameCornerRadius * grid.cardScale());
     painter.setPen(QPen(toQColor(colourFromName(kFrameColour)), line));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), radius, radius);

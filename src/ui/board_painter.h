@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/board_grid.h"
 #include "game/board_records.h"
 #include "game/card_kinds.h"
 #include "ui/board_geometry.h"
@@ -12,9 +13,10 @@ namespace twindle {
 // the board's geometry. Pictures are drawn for the size they show at and letters are set at
 // that size, so that both stay sharp at every scale.
 
-// A card as its kind looks, face down or with the face it shows.
-void paintCard(QPainter& painter, const BoardGeometry& board, const CardLook& look, const CardSlot& card);
-void paintFrame(QPainter& painter, const BoardGeometry& board, const Frame& frame);
+// A card as its kind looks, face down or with the face it shows, at the size of its grid's cards.
+void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, const CardLook& look,
+               const CardSlot& card);
+void paintFrame(QPainter& painter, const BoardGeometry& board, const Grid& grid, const Frame& frame);
 void paintCaption(QPainter& painter, const BoardGeometry& board, const TextLabel& caption);
 
 } // namespace twindle

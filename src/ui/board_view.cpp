@@ -45,15 +45,16 @@ void BoardView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form.BackColor));
 
+    const Grid& grid = BoardGrid(m_game.globals().CardCount);
     const CardLook& look = m_game.kind().look;
     for (const CardSlot& card : m_game.cards()) {
         if (card.Visible)
-            paintCard(painter, board, look, card);
+            paintCard(painter, board, grid, look, card);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Frame& frame : form.ShapeDone) {
         if (frame.Visible)
-            paintFrame(painter, board, frame);
+            paintFrame(painter, board, grid, frame);
     }
     if (form.capYouDidIt.Visible)
         paintCaption(painter, board, form.capYouDidIt);
@@ -69,10 +70,11 @@ void BoardView::resizeEvent(QResizeEvent*)
 int BoardView::cardAt(QPoint position) const
 {
     const BoardGeometry board(size());
+    const Size cardSize = BoardGrid(m_game.globals().CardCount).card;
     const CardSlots& cards = m_game.cards();
     for (int i = kSlotCount - 1; i >= 0; --i) {
         const CardSlot& card = cards[std::size_t(i)];
-        if (card.Visible && board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight).contains(position))
+        if (card.Visible && board.toPixels(card.Left, card.Top, cardSize.width, cardSize.height).contains(position))
             return i;
     }
     return kNoCard;

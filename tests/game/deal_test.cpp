@@ -42,6 +42,8 @@ Place expectedPlace(int count, int slot)
 {
     using Rows = std::pair<std::vector<int>, std::vector<int>>;  // column lefts, row tops
     static const std::map<int, Rows> kGrids{
+        {4, {{2099, 4020}, {139, 2700}}},
+        {6, {{1138, 3059, 4980}, {139, 2700}}},
         {8, {{1125, 2670, 4200, 5730}, {855, 2775}}},
         {10, {{450, 1905, 3360, 4815, 6270}, {765, 2775}}},
         {12, {{1080, 2535, 3975, 5430}, {135, 1845, 3555}}},
@@ -89,8 +91,9 @@ TEST_P(EveryDeal, ShowsJustItsCardsFaceDownOnTheGridEachFaceAsOnePair)
         EXPECT_EQ(card.Visible, i < count) << "slot " << i;
         EXPECT_FALSE(otherCard.Visible);
         EXPECT_EQ(place, expectedPlace(count, i)) << "slot " << i;
+        const Size cardSize = count <= 6 ? Size{1786, 2426} : Size{1215, 1650};  // half as big again
         EXPECT_TRUE(place == kSlotParking
-                    || (place.left + kCardWidth <= kBoardWidth && place.top + kCardHeight <= kBoardHeight));
+                    || (place.left + cardSize.width <= kBoardWidth && place.top + cardSize.height <= kBoardHeight));
         EXPECT_EQ(other, kSlotParking);
         EXPECT_EQ((Place{form.ShapeDone[i].Left, form.ShapeDone[i].Top}), kFrameParking);
         EXPECT_FALSE(form.ShapeDone[i].Visible);

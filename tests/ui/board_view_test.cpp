@@ -55,16 +55,17 @@ TEST_P(Scales, AClickOnEveryPaintedPixelOfACardAndNoOtherTurnsThatCard)
     // The test's own idea of the scale and the margins, to know roughly where to look.
     const double scale = std::min(size.width() / 527.0, size.height() / 351.0);
     const QPointF margin((size.width() - 527 * scale) / 2, (size.height() - 351 * scale) / 2);
-    for (const int count : {8, 10, 12, 18}) {
+    for (const int count : {4, 6, 8, 10, 12, 18}) {
         game.dealGame(kPictureCards, Integer(count));
         const QImage painted = board.grab().toImage();
+        const test::GridInPixels& grid = test::gridFor(count);
         for (int slot = 0; slot < count; ++slot) {
-            const QPoint centre = (margin + QPointF(test::gridFor(count).centreOf(slot)) * scale).toPoint();
+            const QPoint centre = (margin + QPointF(grid.centreOf(slot)) * scale).toPoint();
             const QRect card = paintedCardAround(painted, centre);
-            EXPECT_NEAR(card.width(), 81 * scale, 1.5) << count << " cards, slot " << slot;
-            EXPECT_NEAR(card.height(), 110 * scale, 1.5) << count << " cards, slot " << slot;
+            EXPECT_NEAR(card.width(), grid.card.width() * scale, 1.5) << count << " cards, slot " << slot;
+            EXPECT_NEAR(card.height(), grid.card.height() * scale, 1.5) << count << " cards, slot " << slot;
             if (scale == 1) {  // at the board's own size, to the pixel where the cards always stood
-                EXPECT_EQ(card, QRect(test::gridFor(count).cornerOf(slot) - QPoint(4, 4), QSize(81, 110)));
+                EXPECT_EQ(card, QRect(grid.cornerOf(slot) - QPoint(4, 4), QSize(int(grid.card.width()), int(grid.card.height()))));
             }
             const QPoint mid = card.center();
             for (const QPoint on : {mid, card.topLeft(), card.bottomRight(), QPoint(card.left(), mid.y()),

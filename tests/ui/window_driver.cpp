@@ -60,7 +60,8 @@ void whenModalOpens(std::function<void(QWidget& modal)> action)
 QPoint GridInPixels::centreOf(int slot) const
 {
     const int columns = int(lefts.size());
-    return {lefts[std::size_t(slot % columns)] + 40, tops[std::size_t(slot / columns)] + 55};
+    return {lefts[std::size_t(slot % columns)] + int(card.width()) / 2,
+            tops[std::size_t(slot / columns)] + int(card.height()) / 2};
 }
 
 QPoint GridInPixels::cornerOf(int slot) const
@@ -69,14 +70,19 @@ QPoint GridInPixels::cornerOf(int slot) const
     return {lefts[std::size_t(slot % columns)] + 4, tops[std::size_t(slot / columns)] + 4};
 }
 
-// The grids' twips divided by 15.
+// The grids' twips divided by 15; two and three pairs have larger cards.
 const GridInPixels& gridFor(int cardCount)
 {
+    static const QSizeF large(1786 / 15.0, 2426 / 15.0);
+    static const GridInPixels four{{139, 268}, {9, 180}, large};
+    static const GridInPixels six{{75, 203, 332}, {9, 180}, large};
     static const GridInPixels eight{{75, 178, 280, 382}, {57, 185}};
     static const GridInPixels ten{{30, 127, 224, 321, 418}, {51, 185}};
     static const GridInPixels twelve{{72, 169, 265, 362}, {9, 123, 237}};
     static const GridInPixels eighteen{{7, 93, 179, 265, 351, 437}, {9, 123, 237}};
     switch (cardCount) {
+    case 4: return four;
+    case 6: return six;
     case 8: return eight;
     case 10: return ten;
     case 12: return twelve;

@@ -20,6 +20,7 @@ void whenModalOpens(std::function<void(QWidget& modal)> action);
 struct GridInPixels {
     std::vector<int> lefts;
     std::vector<int> tops;
+    QSizeF card{81, 110};  // exactly, in pixels of the board at its own size
     QPoint centreOf(int slot) const;
     QPoint cornerOf(int slot) const;  // a few pixels inside the top-left corner
 };
