@@ -39,7 +39,7 @@ AudioPlayer::~AudioPlayer()
 }
 
 std::optional<SoundOutput::Clock::time_point> AudioPlayer::play(const WaveFormat& format,
-                                                                const QByteArray& samples)
+                                                                const QByteArray& samples, float volume)
 {
     if (!prepareSink(format))
         return std::nullopt;
@@ -47,6 +47,7 @@ std::optional<SoundOutput::Clock::time_point> AudioPlayer::play(const WaveFormat
     auto source = std::make_unique<QBuffer>();
     source->setData(samples);
     source->open(QIODevice::ReadOnly);
+    m_sink->setVolume(volume);
     m_sink->start(source.get());
     const SoundOutput::Clock::time_point startedAt = SoundOutput::Clock::now();
     // The sink has let go of the previous source only now.

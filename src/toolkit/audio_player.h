@@ -22,10 +22,10 @@ public:
     AudioPlayer();
     ~AudioPlayer() override;
 
-    // Starts the samples, cutting off the sound before; the time it started, or nothing when
-    // there is no audio output or it does not take the format.
-    std::optional<SoundOutput::Clock::time_point> play(const WaveFormat& format,
-                                                       const QByteArray& samples);
+    // Starts the samples at the volume, cutting off the sound before; the time it started, or
+    // nothing when there is no audio output or it does not take the format.
+    std::optional<SoundOutput::Clock::time_point> play(const WaveFormat& format, const QByteArray& samples,
+                                                       float volume);
 
 private:
     bool prepareSink(const WaveFormat& format);

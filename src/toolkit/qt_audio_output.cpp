@@ -48,7 +48,8 @@ QtAudioOutput::~QtAudioOutput()
 }
 
 std::optional<SoundOutput::Clock::time_point> QtAudioOutput::start(const WaveFormat& format,
-                                                                   std::span<const std::byte> samples)
+                                                                   std::span<const std::byte> samples,
+                                                                   float volume)
 {
     QCoreApplication* application = QCoreApplication::instance();
     if (application == nullptr || isStillAnswering())
@@ -61,9 +62,9 @@ std::optional<SoundOutput::Clock::time_point> QtAudioOutput::start(const WaveFor
     std::future<Answer> answer = promise->get_future();
     QMetaObject::invokeMethod(
         m_thread->player(),
-        [player = m_thread->player(), format, promise,
+        [player = m_thread->player(), format, volume, promise,
          copy = QByteArray(reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size()))] {
-            promise->set_value(player->play(format, copy));
+            promise->set_value(player->play(format, copy, volume));
         },
         Qt::QueuedConnection);
     if (answer.wait_for(kStartTimeout) != std::future_status::ready) {

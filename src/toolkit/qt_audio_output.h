@@ -26,8 +26,8 @@ public:
 
     // Nothing plays before the application object exists, nor while the audio thread has not
     // answered an earlier sound.
-    std::optional<Clock::time_point> start(const WaveFormat& format,
-                                           std::span<const std::byte> samples) override;
+    std::optional<Clock::time_point> start(const WaveFormat& format, std::span<const std::byte> samples,
+                                           float volume) override;
 
 private:
     using Answer = std::optional<Clock::time_point>;

@@ -41,7 +41,7 @@ SoundCall::SoundCall(SoundOutput& output, Now now, WaitUntil waitUntil)
 {
 }
 
-bool SoundCall::play(std::span<const std::byte> image, int flags)
+bool SoundCall::play(std::span<const std::byte> image, int flags, float volume)
 {
     const std::optional<WaveImage> wave = parseWaveImage(image);
     if (!wave)
@@ -52,7 +52,7 @@ bool SoundCall::play(std::span<const std::byte> image, int flags)
     if (m_outputSource)
         m_output = std::exchange(m_outputSource, nullptr)();
     const std::optional<Clock::time_point> startedAt =
-        m_output ? m_output->start(wave->format, wholeFrames(*wave)) : std::nullopt;
+        m_output ? m_output->start(wave->format, wholeFrames(*wave), volume) : std::nullopt;
     if (!startedAt) {
         m_playingUntil = {};
         return false;

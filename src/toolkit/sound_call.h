@@ -18,12 +18,12 @@ public:
 
     virtual ~SoundOutput() = default;
 
-    // Starts playing the samples, cutting off whatever is playing. The samples are copied: they
-    // need not outlive the call. Returns once the sound has started, with the time it started;
-    // or nothing when it cannot be played (no output, a format the output does not take, no
-    // answer from the output in time).
-    virtual std::optional<Clock::time_point> start(const WaveFormat& format,
-                                                   std::span<const std::byte> samples) = 0;
+    // Starts playing the samples at the volume (0 silent to 1 as recorded), cutting off whatever
+    // is playing. The samples are copied: they need not outlive the call. Returns once the sound
+    // has started, with the time it started; or nothing when it cannot be played (no output, a
+    // format the output does not take, no answer from the output in time).
+    virtual std::optional<Clock::time_point> start(const WaveFormat& format, std::span<const std::byte> samples,
+                                                   float volume) = 0;
 };
 
 // The program's one way to play a sound: a whole RIFF WAVE image from memory, minding the flags
@@ -47,8 +47,8 @@ public:
     explicit SoundCall(OutputSource output, Now now = Clock::now, WaitUntil waitUntil = blockUntil);
     explicit SoundCall(SoundOutput& output, Now now = Clock::now, WaitUntil waitUntil = blockUntil);
 
-    // True when the sound was played (or started, with kSoundAsync).
-    bool play(std::span<const std::byte> image, int flags);
+    // True when the sound was played (or started, with kSoundAsync), at the volume (0 to 1).
+    bool play(std::span<const std::byte> image, int flags, float volume = 1);
 
 private:
     bool isPlaying() const;

@@ -24,12 +24,18 @@ GameAudio::GameAudio(SoundCall& call)
 void GameAudio::playSound(std::string_view name, int flags)
 {
     const QByteArray sound = soundResource(QString::fromUtf8(name.data(), qsizetype(name.size())));
-    m_call.play(bytesOf(sound), flags);
+    m_call.play(bytesOf(sound), flags, m_soundVolume);
 }
 
 void GameAudio::say(const QByteArray& word)
 {
-    m_call.play(bytesOf(word), kSoundAsync | kSoundMayBeCut);
+    m_call.play(bytesOf(word), kSoundAsync | kSoundMayBeCut, m_voiceVolume);
+}
+
+void GameAudio::setVolumes(float voice, float sounds)
+{
+    m_voiceVolume = voice;
+    m_soundVolume = sounds;
 }
 
 } // namespace twindle

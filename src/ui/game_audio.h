@@ -21,8 +21,13 @@ public:
     // A whole RIFF WAVE image of a word: it starts and the call returns at once.
     void say(const QByteArray& word);
 
+    // How loud words and sounds play, 0 to 1; both 1 until changed.
+    void setVolumes(float voice, float sounds);
+
 private:
     SoundCall& m_call;
+    float m_voiceVolume = 1;
+    float m_soundVolume = 1;
 };
 
 } // namespace twindle

@@ -25,10 +25,12 @@ const Bytes kTwoSeconds = riff(fmt(kMono8) + data(22050));
 struct FakeSoundOutput final : SoundOutput {
     std::function<Clock::time_point()> startTime = Clock::now;
     int starts = 0;
+    float volume = 0;
 
-    std::optional<Clock::time_point> start(const WaveFormat&, std::span<const std::byte>) override
+    std::optional<Clock::time_point> start(const WaveFormat&, std::span<const std::byte>, float at) override
     {
         ++starts;
+        volume = at;
         return startTime();
     }
 };
@@ -72,6 +74,8 @@ TEST(SoundCall, HoldsAWaitingCallForTheSoundsLengthAtItsByteRateAndMindsTheFlags
         EXPECT_EQ(now - askedAt, each.held) << starts;
         EXPECT_EQ(output.starts, starts += each.played);
     }
+    call.play(kTwoSeconds, kSoundAsync, 0.25f);
+    EXPECT_EQ(output.volume, 0.25f) << "as loud as asked";
 }
 
 // While a waiting call holds the GUI thread, no click and no timer of that thread may run: the
