@@ -26,4 +26,7 @@ QByteArray spokenWord(int word);
 // "You did it!", said.
 QByteArray spokenCheer();
 
+// "All done!", said when toddler mode's play time is over.
+QByteArray spokenAllDone();
+
 } // namespace twindle

@@ -45,4 +45,9 @@ QByteArray spokenCheer()
     return readResource(QStringLiteral(":/speech/cheer.wav"));
 }
 
+QByteArray spokenAllDone()
+{
+    return readResource(QStringLiteral(":/speech/alldone.wav"));
+}
+
 } // namespace twindle

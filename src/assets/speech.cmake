@@ -1,6 +1,6 @@
 # The talking cards' words: Festival says them at build time (tools/speech_synth), and the clips
 # are built into the program as :/speech/<name>.wav, <name> being a picture's id (110), a
-# capital letter's character code (65) or "cheer". The tree holds the words, not the clips.
+# capital letter's character code (65), "cheer" or "alldone". The tree holds the words, not the clips.
 find_program(TWINDLE_FESTIVAL festival)
 if(NOT TWINDLE_FESTIVAL)
     message(FATAL_ERROR "festival not found: the talking cards are spoken by Festival; "

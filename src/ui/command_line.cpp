@@ -1,11 +1,15 @@
 #include "command_line.h"
 
 #include "game/board_grid.h"
+#include "game/card_kinds.h"
 #include "game/game_types.h"
+#include "ui/toddler/toddler_mode.h"
+#include "ui/toddler/toddler_setup.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace twindle {
@@ -14,6 +18,16 @@ namespace {
 
 // An error in the command line, as POSIX programs answer it.
 constexpr int kUsageError = 2;
+
+// The kinds' names, as --kind takes them: "pictures, capitals or capital-small".
+QString kindNames()
+{
+    QStringList names;
+    for (const CardKind& kind : cardKinds())
+        names << QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size()));
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
 
 // The board's grids in pixels of the window's own size, for scripts that click on cards: one line
 // a count, "cards 8: lefts 75 178 280 382; tops 57 185; card 81 x 110".
@@ -30,7 +44,7 @@ void printLayout()
         out << "; tops";
         for (const int top : grid.tops)
             out << ' ' << twipsToPixels(top);
-        out << "; card " << twipsToPixels(kCardWidth) << " x " << twipsToPixels(kCardHeight) << '\n';
+        out << "; card " << twipsToPixels(grid.card.width) << " x " << twipsToPixels(grid.card.height) << '\n';
     }
 }
 
@@ -55,6 +69,42 @@ QStringList withoutToolkitOptions(const QStringList& arguments)
 
 } // namespace
 
+// The toddler options' values, or the first that is wrong, said as the user should read it.
+std::optional<QString> readToddlerGame(const QCommandLineParser& parser, LaunchOptions& launch)
+{
+    if (parser.isSet(QStringLiteral("kind"))) {
+        const QString name = parser.value(QStringLiteral("kind"));
+        const CardKind* kind = findCardKind(name.toStdString());
+        if (kind == nullptr)
+            return QStringLiteral("--kind %1: not a kind of cards (%2)").arg(name, kindNames());
+        launch.cardType = kind->cardType;
+    }
+    if (parser.isSet(QStringLiteral("pairs"))) {
+        bool ok = false;
+        const int pairs = parser.value(QStringLiteral("pairs")).toInt(&ok);
+        if (!ok || pairs < ToddlerSetup::kFewestPairs || pairs > ToddlerSetup::kMostPairs)
+            return QStringLiteral("--pairs %1: give a number from 2 to 9").arg(parser.value(QStringLiteral("pairs")));
+        launch.pairs = pairs;
+    }
+    if (parser.isSet(QStringLiteral("minutes"))) {
+        bool ok = false;
+        const int minutes = parser.value(QStringLiteral("minutes")).toInt(&ok);
+        if (!ok || (minutes != 0 && (minutes < ToddlerSetup::kShortestMinutes || minutes > ToddlerSetup::kLongestMinutes)))
+            return QStringLiteral("--minutes %1: give 5 to 60, or 0 for no limit").arg(parser.value(QStringLiteral("minutes")));
+        launch.minutes = minutes;
+    }
+    launch.fixed = parser.isSet(QStringLiteral("fixed"));
+    if (launch.choosesGame() && !launch.toddler)
+        return QStringLiteral("--kind, --pairs, --fixed and --minutes choose a game of toddler mode: add --toddler");
+    return std::nullopt;
+}
+
+int usageError(const QString& message)
+{
+    std::fprintf(stderr, "twindle: %s\nTry 'twindle --help'.\n", qPrintable(message));
+    return kUsageError;
+}
+
 CommandLine readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -62,16 +112,24 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption toddler(QStringLiteral("toddler"),
-                                     QStringLiteral("Play full screen, locked for a toddler (F11)."));
+                                     QStringLiteral("Play full screen, locked for a toddler (also F11 in the "
+                                                    "window). Without --kind or --pairs a setup screen asks "
+                                                    "the parent first."));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Cards in toddler mode say nothing."));
     const QCommandLineOption layout(QStringLiteral("print-layout"),
                                     QStringLiteral("Print where the cards of every game stand, in pixels, and end."));
-    parser.addOptions({toddler, quiet, layout});
+    parser.addOptions({toddler, quiet});
+    parser.addOptions({
+        {QStringLiteral("kind"), QStringLiteral("Toddler mode's cards: %1.").arg(kindNames()), QStringLiteral("kind")},
+        {QStringLiteral("pairs"), QStringLiteral("Toddler mode starts with this many pairs, 2 to 9."), QStringLiteral("N")},
+        {QStringLiteral("fixed"), QStringLiteral("The number of pairs stays; without it, it grows with the child.")},
+        {QStringLiteral("minutes"), QStringLiteral("Play time in toddler mode, 5 to 60 minutes; 0 for no limit."),
+         QStringLiteral("M")},
+    });
+    parser.addOption(layout);
 
-    if (!parser.parse(withoutToolkitOptions(arguments))) {
-        std::fprintf(stderr, "twindle: %s\nTry 'twindle --help'.\n", qPrintable(parser.errorText()));
-        return {std::nullopt, kUsageError};
-    }
+    if (!parser.parse(withoutToolkitOptions(arguments)))
+        return {std::nullopt, usageError(parser.errorText())};
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return {};
@@ -83,7 +141,23 @@ CommandLine readCommandLine(const QStringList& arguments)
         printLayout();
         return {};
     }
-    return {LaunchOptions{parser.isSet(toddler), parser.isSet(quiet)}, 0};
+    LaunchOptions launch;
+    launch.toddler = parser.isSet(toddler);
+    launch.quiet = parser.isSet(quiet);
+    if (const std::optional<QString> wrong = readToddlerGame(parser, launch))
+        return {std::nullopt, usageError(*wrong)};
+    return {launch, 0};
+}
+
+void startChosenGame(ToddlerMode& toddlerMode, const LaunchOptions& launch)
+{
+    ToddlerSetup setup = toddlerMode.settings().setup();
+    setup.cardType = launch.cardType.value_or(setup.cardType);
+    setup.startPairs = launch.pairs.value_or(setup.startPairs);
+    setup.minutes = launch.minutes.value_or(setup.minutes);
+    setup.grows = setup.grows && !launch.fixed;
+    const int level = launch.pairs ? *launch.pairs : std::max(setup.startPairs, toddlerMode.settings().level(setup.cardType));
+    toddlerMode.start(setup, level);
 }
 
 } // namespace twindle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/game_types.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -10,6 +12,14 @@ namespace twindle {
 struct LaunchOptions {
     bool toddler = false;  // straight into toddler mode
     bool quiet = false;    // the cards of toddler mode say nothing
+    // Toddler mode's game as the command line chose it; what it leaves out comes from the
+    // settings. Any of them starts the game at once, without the setup screen.
+    std::optional<Integer> cardType;
+    std::optional<int> pairs;
+    std::optional<int> minutes;  // 0 for no limit
+    bool fixed = false;          // the number of pairs does not grow
+
+    bool choosesGame() const { return cardType || pairs || minutes || fixed; }
 };
 
 // What the command line asks for: a window to open with these options, or an answer that needs
@@ -22,5 +32,11 @@ struct CommandLine {
 };
 
 CommandLine readCommandLine(const QStringList& arguments);
+
+class ToddlerMode;
+
+// Starts toddler mode with the game the command line chose, the rest as last set up: with the
+// pairs given exactly, or else where the child got to.
+void startChosenGame(ToddlerMode& toddlerMode, const LaunchOptions& launch);
 
 } // namespace twindle

@@ -30,11 +30,18 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     twindle::setUpApplication();
 
+    const twindle::LaunchOptions& launch = *commandLine.launch;
     twindle::MainWindow window;
     twindle::ToddlerMode toddlerMode(window);
-    toddlerMode.setQuiet(commandLine.launch->quiet);
+    toddlerMode.setQuiet(launch.quiet);
     window.show();
-    if (commandLine.launch->toddler)
-        QTimer::singleShot(0, &toddlerMode, &twindle::ToddlerMode::enter);
+    if (launch.toddler) {
+        QTimer::singleShot(0, &toddlerMode, [&] {
+            if (launch.choosesGame())
+                twindle::startChosenGame(toddlerMode, launch);
+            else
+                toddlerMode.enter();
+        });
+    }
     return QApplication::exec();
 }

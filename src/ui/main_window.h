@@ -38,6 +38,10 @@ public:
     void openOptions();
     void openNewGameDialog();
 
+    // Shows a dialog of the window's own, modal, over the board as it stands; when it closes, the
+    // board has the keyboard again. The dialog's result.
+    int runModal(QDialog& dialog);
+
     // Deals a game as the new game dialog would, without it.
     void deal(Integer cardType, Integer numcards);
 
@@ -77,7 +81,6 @@ private:
 
     void askForNewGame();
     void buildMenu();
-    int runModal(QDialog& dialog);
     void onCardClicked(int index);
     void onTimer(GameTimer which);
     void mirrorModel();

@@ -47,6 +47,7 @@ TEST(SpokenWords, EveryFaceAndTheCheerHaveAWordThatPlays)
     }
     EXPECT_NE(spokenWord('A'), spokenWord('B'));
     EXPECT_TRUE(plays(spokenCheer()));
+    EXPECT_TRUE(plays(spokenAllDone()));
     for (const int other : {100, 144, 64, 91, int('a'), 3, 0})
         EXPECT_TRUE(spokenWord(other).isEmpty()) << other;
 }

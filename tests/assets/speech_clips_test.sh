@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the talking cards' clips against the words table: every picture (101-143), every
-# capital letter (65-90) and the cheer has a row, and no two rows say the same; for every row,
+# capital letter (65-90), the cheer and "All done!" have a row, and no two rows say the same; for every row,
 # Festival said exactly the segments the table expects, and the clip is a 16-bit mono 16000 Hz
 # WAVE, 0.25 to 1.5 s long, not silent, and as loud as every other clip to within 3 dB.
 # Usage: tests/assets/speech_clips_test.sh WORDS_TSV CLIP_FOLDER
@@ -67,7 +67,7 @@ while IFS=$'\t' read -r name text pos expected || [ -n "$name" ]; do
     levels+=("$rms $name")
 done < "$words"
 
-for name in $(seq 101 143) $(seq 65 90) cheer; do
+for name in $(seq 101 143) $(seq 65 90) cheer alldone; do
     [ -n "${text_of[$name]:-}" ] || fail "$name: no row in $words"
 done
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Toddler mode against a toddler, in the real window on a 1920 x 1080 screen under a window
-# manager with the keys and clicks of an everyday desktop (tools/lib/openbox.xml): after the
-# parent has dealt a game, EVENTS random events at human and at mashing speed. Any key, Alt+F4,
+# manager with the keys and clicks of an everyday desktop (tools/lib/openbox.xml): two pairs
+# growing with the child and a play time that ends during the run, then EVENTS random events at
+# human and at mashing speed. Any key, Alt+F4,
 # Alt+Tab, Super, Super+D, Super+H, Ctrl+Alt+arrows and Super+digits among them, Escape, digits
 # and Enter; clicks, double clicks, right and middle clicks and the wheel anywhere on the
 # screen; and the window manager asked to close, minimise or shrink the window. Every so often,
@@ -56,8 +57,9 @@ expect_locked() {
     fail "the game was not full screen and active $1"
 }
 
-# Whether the screen shows a game: cards cover more than 3 % of it, the board's colour in its
-# corner. (The caption of a celebration alone covers less; a celebration ends in a new deal.)
+# Whether the screen shows a game (cards cover more than 3 % of it, the board's colour in its
+# corner; the caption of a celebration alone covers less, and a celebration ends in a new deal) or
+# the calm end of play time ("All done!" on powderblue).
 shows_a_game() {
     rm -f "$work/screen.png"
     import -window root "$work/screen.png" || { SAW="import could not take the screen"; return 1; }
@@ -66,11 +68,13 @@ shows_a_game() {
     others=$(convert "$work/screen.png" -fill black +opaque "$corner" -fill white -opaque "$corner" \
         -format '%[fx:int((1-mean)*w*h)]' info:)
     SAW="corner $corner, $others pixels of another colour"
+    [ "$corner" = "srgb(214,214,253)" ] && grep -q "all done" "$work/twindle.log" && return 0
     [ "$corner" = "srgb(188,188,144)" ] && [ "$others" -gt $((1920 * 1080 * 3 / 100)) ]
 }
 
-# Waits for a game on the screen, looking twice a second for up to 30 s: a celebration that
-# was under way ends in a new deal, however slow a sanitizer build makes the program.
+# Waits for a game on the screen, or the end of play time, looking twice a second for up to 30 s:
+# a celebration that was under way ends in a new deal, however slow a sanitizer build makes the
+# program.
 wait_for_a_game() {
     local deadline=$((SECONDS + 30)) i=0
     until shows_a_game; do
@@ -121,18 +125,16 @@ window_manager_asks() {
 
 start_window_manager "$work/openbox.log" || fail "openbox did not start"
 started=$(date +%s)
-QT_LOGGING_RULES="twindle.toddler.info=true" QT_QPA_PLATFORM=xcb "$binary" --toddler \
-    >"$work/twindle.log" 2>&1 &
+# Two pairs that grow with the child, and five minutes of play that pass in a quarter of the
+# run, so that the game ends in "All done!" while the child is still at it.
+play_time=$((events / 250 + 2))  # seconds
+QT_LOGGING_RULES="twindle.toddler.info=true" QT_QPA_PLATFORM=xcb TWINDLE_PLAY_MINUTE_MS=$((play_time * 200)) \
+    "$binary" --toddler --kind pictures --pairs 2 --minutes 5 >"$work/twindle.log" 2>&1 &
 game=$!
-
-# --- The parent chooses the game --------------------------------------------------------------
-dialog=$(wait_for_window_named "Start New Game") || fail "toddler mode asked for no game"
-WINDOW=$(xdotool search --onlyvisible --name '^Twindle$' | head -1)
-activate_window "$dialog" || fail "the new game dialog did not take the focus"
-xdotool key space
-expect_locked "after the parent dealt a game"
-wait_for_a_game "after the parent dealt one"
-pass "the parent dealt a game; the board fills the screen: $SAW"
+WINDOW=$(wait_for_window_named Twindle) || fail "no window named Twindle appeared"
+expect_locked "from the start"
+wait_for_a_game "from the start"
+pass "two pairs dealt at once; the board fills the screen: $SAW"
 
 # --- The toddler ------------------------------------------------------------------------------
 chunk=0
@@ -152,7 +154,9 @@ done
 wait_for_a_game "after $sent events (every 5 s of the wait: $work/waiting-*.png)"
 seconds=$(($(date +%s) - started))
 refused=$(grep -c "refused" "$work/twindle.log" || true)
-pass "$sent events in $seconds s; $((leaving_keys + requests)) tried to leave and were refused: $leaving_keys keys a desktop leaves with (held from the window manager, ignored by the game) and $requests requests of the window manager to close, minimise or shrink the window (the program told of $refused refusals); the game goes on full screen: $SAW"
+grep -q "all done" "$work/twindle.log" || fail "play time did not end in \"All done!\" within $seconds s"
+grew=$(grep -c "pairs next" "$work/twindle.log" || true)
+pass "$sent events in $seconds s; $((leaving_keys + requests)) tried to leave and were refused: $leaving_keys keys a desktop leaves with (held from the window manager, ignored by the game) and $requests requests of the window manager to close, minimise or shrink the window (the program told of $refused refusals); $grew games won, then play time ended in \"All done!\", full screen: $SAW"
 cp "$work/screen.png" "${TWINDLE_MONKEY_SCREENSHOT:-$work/last.png}"
 
 # --- A grown-up passes the gate ---------------------------------------------------------------

@@ -1,10 +1,11 @@
-# The scratch space of a real-window test: a directory of its own for screenshots and logs, a
-# private runtime directory for the program, and the program and the window manager ended however
+# The scratch space of a real-window test: a directory of its own for screenshots and logs,
+# private runtime, configuration and data directories for the program (no settings or family
+# cards of the machine's user), and the program and the window manager ended however
 # the test ends. Sets `work`; the test sets `game` and `WM_PID` as it starts them.
 make_scratch() {
     work=$(mktemp -d)
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+    mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
     game='' WM_PID=''
     trap end_scratch_programs EXIT
 }

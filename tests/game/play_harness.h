@@ -16,7 +16,7 @@
 namespace twindle::test {
 
 constexpr Integer kAllKinds[] = {kPictureCards, kSameCapitals, kCapitalAndSmall};
-constexpr Integer kAllCounts[] = {8, 10, 12, 14, 16, 18};
+constexpr Integer kAllCounts[] = {4, 6, 8, 10, 12, 14, 16, 18};
 
 // How long each pair sound holds the board up: its samples at 11025 a second.
 inline long long soundLength(const std::string& name)
@@ -35,8 +35,18 @@ struct RecordingEffects : BoardEffects {
             onSound(std::string(name));
     }
     void celebrationEnded() override { ++newGameAsks; }
-    void cardTurnedUp(Integer slot, int face) override { turned.emplace_back(slot, face); }
-    void tryJudged(bool pairFound) override { judged.push_back(pairFound); }
+    void cardTurnedUp(Integer slot, int face) override
+    {
+        turned.emplace_back(slot, face);
+        if (onTurned)
+            onTurned(slot);
+    }
+    void tryJudged(bool pairFound) override
+    {
+        judged.push_back(pairFound);
+        if (onJudged)
+            onJudged(pairFound);
+    }
     void celebrationStarted() override { ++celebrations; }
 
     std::vector<std::pair<std::string, int>> sounds;
@@ -45,6 +55,8 @@ struct RecordingEffects : BoardEffects {
     int celebrations = 0;
     int newGameAsks = 0;
     std::function<void(const std::string&)> onSound;
+    std::function<void(int slot)> onTurned;
+    std::function<void(bool pairFound)> onJudged;
 };
 
 // A loaded game on a simulated clock whose sounds take their real length, over a random source

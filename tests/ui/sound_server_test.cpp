@@ -186,8 +186,7 @@ TEST_F(PairSoundThroughTheSoundSystem, InToddlerModeATurnedCardIsHeardAtOnceAndT
     MainWindow window;
     ToddlerMode toddlerMode(window);
     window.show();
-    test::dealThroughDialog(window, kPictureCards, 8);
-    toddlerMode.enter();
+    toddlerMode.start(ToddlerSetup{.startPairs = 4, .grows = false}, 4);
     ASSERT_TRUE(toddlerMode.isOn());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().width() > 527; })) << "the board takes the screen";
     ServerListener listener;
@@ -232,6 +231,7 @@ int main(int argc, char* argv[])
     // The test uses a sound server when one is running, and never starts one of its own
     // (PulseAudio would spawn one for a user who has none running).
     const QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
     if (!qEnvironmentVariableIsSet("PULSE_CLIENTCONFIG")) {
         const QString config = configDir.filePath(QStringLiteral("client.conf"));
         QFile file(config);

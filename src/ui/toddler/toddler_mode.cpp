@@ -3,6 +3,9 @@
 #include "assets/resource_catalogue.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
+#include "ui/toddler/all_done_screen.h"
+#include "ui/toddler/setup_screen.h"
+#include "ui/toddler/toddler_log.h"
 
 #include <QAction>
 
@@ -22,24 +25,42 @@ ToddlerMode::ToddlerMode(MainWindow& window)
 
     connect(&m_gate, &GateOverlay::passed, this, &ToddlerMode::leave);
     connect(&window, &MainWindow::dialogClosed, &m_lock, &ToddlerLock::holdInput);
-    connect(&window, &MainWindow::cardTurnedUp, this, [this](int, int face) { sayWordOf(face); });
-    connect(&window, &MainWindow::celebrationStarted, this, &ToddlerMode::sayCheer);
+    connect(&window, &MainWindow::cardTurnedUp, this, &ToddlerMode::onCardTurnedUp);
+    connect(&window, &MainWindow::tryJudged, this, [this](bool found) {
+        if (m_plan)
+            m_plan->tryJudged(found);
+    });
+    connect(&window, &MainWindow::celebrationStarted, this, [this] { say(spokenCheer()); });
+    m_clock.start();
 }
+
+ToddlerMode::~ToddlerMode() = default;
 
 void ToddlerMode::enter()
 {
-    if (m_on)
+    if (isOn())
         return;
-    // The parent chooses once, in the window as it is: some desktops keep a full-screen window
-    // above every dialog. A celebration that is running ends in a new deal by itself.
-    const Game& game = m_window.game();
-    if (!game.isGameInProgress() && !game.form().tmrYouDidIt.Enabled()) {
-        m_window.openNewGameDialog();
-        if (!game.isGameInProgress())
-            return;
-    }
-    m_on = true;
-    m_window.setAfterWin([this] { dealAgain(); });
+    const ToddlerSetup before = m_settings.setup();
+    SetupScreen screen(before, &m_window);
+    if (m_window.runModal(screen) != QDialog::Accepted)
+        return;
+    const ToddlerSetup setup = screen.setup().clamped();
+    m_settings.saveSetup(setup);
+    // A new start is where the parent wants the child to begin again; otherwise the child goes
+    // on from where it got to.
+    const bool newStart = setup.startPairs != before.startPairs || setup.cardType != before.cardType;
+    start(setup, newStart ? setup.startPairs : std::max(setup.startPairs, m_settings.level(setup.cardType)));
+}
+
+void ToddlerMode::start(const ToddlerSetup& setup, int level)
+{
+    if (isOn())
+        return;
+    m_setup = setup.clamped();
+    m_plan.emplace(m_setup, level, now());
+    m_window.audio().setVolumes(m_setup.voiceVolume / 100.0, m_setup.soundVolume / 100.0);
+    m_window.setAfterWin([this] { afterWin(); });
+    dealNext();
     m_window.setMenuShown(false);
     m_window.showFullScreenBoard();
     m_lock.engage();
@@ -47,33 +68,62 @@ void ToddlerMode::enter()
 
 void ToddlerMode::leave()
 {
-    if (!m_on)
+    if (!isOn())
         return;
     m_lock.release();
-    m_on = false;
+    delete m_allDone;
+    m_plan.reset();
+    m_window.audio().setVolumes(1, 1);
     m_window.setAfterWin({});
     m_window.setMenuShown(true);
     m_window.showOwnSize();
 }
 
-// A card turned face up says its word, and the celebration starts with a cheer; both in passing.
-void ToddlerMode::sayWordOf(int face)
+void ToddlerMode::dealNext()
 {
-    if (m_on && !m_quiet)
-        m_window.audio().say(spokenWord(m_window.game().kind().word(face)));
+    m_plan->gameDealt();
+    m_window.deal(m_setup.cardType, Integer(2 * m_plan->pairs()));
 }
 
-void ToddlerMode::sayCheer()
+// Where the window would ask for a new game: the next game of the child's level, or the end.
+void ToddlerMode::afterWin()
 {
-    if (m_on && !m_quiet)
-        m_window.audio().say(spokenCheer());
+    const int slips = m_plan->slips();
+    const PlayPlan::Next next = m_plan->gameWon(now());
+    qCInfo(lcToddler) << "a game won with" << slips << "slips:" << m_plan->pairs() << "pairs next";
+    if (m_setup.grows)
+        m_settings.saveLevel(m_setup.cardType, m_plan->pairs());
+    if (next == PlayPlan::Next::DealAgain) {
+        dealNext();
+        return;
+    }
+    qCInfo(lcToddler) << "play time is over: all done until a grown-up comes";
+    m_allDone = new AllDoneScreen(m_window.board());
+    say(spokenAllDone());
 }
 
-// Where the window would ask for a new game, the same kind and count of cards are dealt again.
-void ToddlerMode::dealAgain()
+// A card turned face up says its word, in passing.
+void ToddlerMode::onCardTurnedUp(int slot, int face)
 {
-    const GlobalVars& globals = m_window.game().globals();
-    m_window.deal(globals.CardType, globals.CardCount);
+    if (!m_plan)
+        return;
+    m_plan->cardTurnedUp(slot);
+    say(spokenWord(m_window.game().kind().word(face)));
+}
+
+void ToddlerMode::say(const QByteArray& word)
+{
+    if (m_plan && m_setup.voice && !m_quiet)
+        m_window.audio().say(word);
+}
+
+// Play time in milliseconds. Tests may make a minute of play pass in fewer milliseconds
+// (TWINDLE_PLAY_MINUTE_MS), so that a real window reaches the end of play time quickly.
+long long ToddlerMode::now() const
+{
+    constexpr long long kMinute = 60'000;
+    const int minute = qEnvironmentVariableIntValue("TWINDLE_PLAY_MINUTE_MS");
+    return minute > 0 ? m_clock.elapsed() * kMinute / minute : m_clock.elapsed();
 }
 
 } // namespace twindle

@@ -1,42 +1,61 @@
 #pragma once
 
 #include "ui/toddler/gate_overlay.h"
+#include "ui/toddler/play_plan.h"
 #include "ui/toddler/toddler_lock.h"
+#include "ui/toddler/toddler_settings.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+
+#include <optional>
 
 namespace twindle {
 
+class AllDoneScreen;
 class MainWindow;
 
-// Toddler mode, a layer over the main window (F11, or --toddler at start): the board fills the
-// screen, the cards talk, the game goes on by itself from win to win, and the window is locked
-// (toddler_lock.h) until a grown-up passes the gate. The window knows nothing of it: this
-// listens to what the game reports and uses the window's own verbs.
+// Toddler mode, a layer over the main window (F11, or --toddler at start): a parent sets it up,
+// then the board fills the screen, the cards talk, the game deals itself anew from win to win
+// and grows with the child (play_plan.h), and the window is locked (toddler_lock.h) until a
+// grown-up passes the gate; when the play time is up, a calm "All done!" stays on the screen
+// until then. The window knows nothing of it: this listens to what the game reports and uses the
+// window's own verbs.
 class ToddlerMode final : public QObject {
     Q_OBJECT
 
 public:
     explicit ToddlerMode(MainWindow& window);
+    ~ToddlerMode() override;
 
-    // With no game on the board the parent is asked for one first, in the window; closing the
-    // new game dialog then stays there.
+    // The parent's setup screen first, in the window; closing it stays there.
     void enter();
+    // Straight in, with this setup and the child at `level` pairs.
+    void start(const ToddlerSetup& setup, int level);
     void leave();
-    bool isOn() const { return m_on; }
+    bool isOn() const { return m_plan.has_value(); }
 
-    // Quiet: the cards say nothing. The pair sound keeps its own option.
+    // Quiet: the cards say nothing, whatever the setup says. The pair sound keeps its own option.
     void setQuiet(bool quiet) { m_quiet = quiet; }
 
+    ToddlerSettings& settings() { return m_settings; }
+
 private:
-    void sayWordOf(int face);
-    void sayCheer();
-    void dealAgain();
+    void onCardTurnedUp(int slot, int face);
+    void say(const QByteArray& word);
+    void dealNext();
+    void afterWin();
+    long long now() const;
 
     MainWindow& m_window;
+    ToddlerSettings m_settings;
     GateOverlay m_gate;
     ToddlerLock m_lock;
-    bool m_on = false;
+    ToddlerSetup m_setup;
+    std::optional<PlayPlan> m_plan;
+    QPointer<AllDoneScreen> m_allDone;
+    QElapsedTimer m_clock;
     bool m_quiet = false;
 };
 

@@ -1,71 +1,26 @@
 #include "window_driver.h"
 
 #include "assets/resource_catalogue.h"
-#include "ui/board_view.h"
-#include "ui/restart_dialog.h"
-#include "ui/toddler/parent_gate.h"
-#include "ui/toddler/toddler_mode.h"
 #include "toolkit/sound_call.h"
+#include "ui/board_view.h"
+#include "ui/toddler/parent_gate.h"
+#include "ui/toddler/setup_screen.h"
+#include "ui/toddler/toddler_mode.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace twindle {
 namespace {
-
-TEST(ParentGate, OpensOnlyForItsNumberInDigitsAfterEscapeThenEnter)
-{
-    EXPECT_EQ(numberInWords(347), "three hundred forty-seven");
-    EXPECT_EQ(numberInWords(500), "five hundred");
-    EXPECT_EQ(numberInWords(912), "nine hundred twelve");
-    EXPECT_EQ(numberInWords(190), "one hundred ninety");
-    int next = 347;
-    ParentGate gate([&] { return next; });
-    using Key = ParentGate::Key;
-    using Step = ParentGate::Step;
-    long long now = 0;
-    const auto press = [&](Key key, int digit = 0) { return gate.press(key, digit, now); };
-    const auto type = [&](std::initializer_list<int> digits) {
-        for (const int digit : digits)
-            press(Key::Digit, digit);
-        return press(Key::Enter);
-    };
-    EXPECT_EQ(type({3, 4, 7}), Step::Closed) << "no Escape before";
-    press(Key::Escape);
-    EXPECT_EQ(gate.question(), "three hundred forty-seven");
-    EXPECT_EQ(type({3, 4, 8}), Step::Closed) << "a wrong number";
-    press(Key::Escape);
-    press(Key::Digit, 3);
-    EXPECT_EQ(press(Key::Other), Step::Closed) << "any other key";
-    press(Key::Escape);
-    EXPECT_EQ(type({3, 4, 7, 7}), Step::Closed) << "a fourth digit";
-    next = 105;
-    press(Key::Escape);
-    EXPECT_EQ(type({3, 4, 7}), Step::Closed) << "every Escape asks anew";
-    press(Key::Escape);
-    press(Key::Digit, 1);
-    press(Key::Digit, 9);
-    press(Key::Backspace);
-    EXPECT_EQ(type({0, 5}), Step::Passed);
-}
-
-// The question waits 20 s for a grown-up's next key, and every key gives 20 s more.
-TEST(ParentGate, WaitsTwentySecondsAfterTheLastKey)
-{
-    ParentGate gate([] { return 512; });
-    using Key = ParentGate::Key;
-    using Step = ParentGate::Step;
-    gate.press(Key::Escape, 0, 1000);
-    EXPECT_EQ(gate.wait(20999), Step::Asking);
-    EXPECT_EQ(gate.press(Key::Digit, 5, 20999), Step::Asking);
-    EXPECT_EQ(gate.wait(40998), Step::Asking);
-    EXPECT_EQ(gate.wait(40999), Step::Closed);
-    EXPECT_EQ(gate.press(Key::Enter, 0, 41000), Step::Closed) << "too late for the digit typed";
-}
 
 bool aDialogOpensWithin(int milliseconds)
 {
@@ -84,35 +39,74 @@ int numberAskedFor(MainWindow& window)
     return 0;
 }
 
-TEST(ToddlerMode, EnteredWithNoGameAsksForOneAndClosingTheDialogStaysInTheWindow)
+void passTheGate(MainWindow& window)
 {
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClicks(&window, QString::number(numberAskedFor(window)));
+    QTest::keyClick(&window, Qt::Key_Return);
+}
+
+// Plays the game on the board to its end and through its celebration.
+void winTheGame(MainWindow& window)
+{
+    for (const auto& [first, second] : test::pairsOnBoard(window)) {
+        test::clickCard(window, first);
+        test::clickCard(window, second);
+        window.timers().elapse(GameTimer::PairMatch);
+    }
+    for (int tick = 0; tick < 23; ++tick)
+        window.timers().elapse(GameTimer::YouDidIt);
+}
+
+// Each test starts with no settings (ui_test_main.cpp keeps them in a folder of the run's own).
+bool forgetSettings()
+{
+    return QFile::remove(ToddlerSettings().filePath()) || true;
+}
+
+struct ToddlerModeTest : testing::Test {
+    bool forgotten = forgetSettings();
     MainWindow window;
-    ToddlerMode toddlerMode(window);
+    ToddlerMode toddlerMode{window};
+};
+
+// F11 asks the parent first; closing the setup screen stays in the window, Start chooses the
+// game, and the choices are there the next time.
+TEST_F(ToddlerModeTest, TheSetupScreenChoosesTheGameAndRemembersTheChoices)
+{
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    bool asked = false;
-    test::whenModalOpens([&](QWidget& modal) {
-        asked = qobject_cast<RestartDialog*>(&modal) != nullptr;
-        modal.close();
+    test::whenModalOpens([](QWidget& modal) {
+        EXPECT_NE(qobject_cast<SetupScreen*>(&modal), nullptr);
+        QTest::keyClick(&modal, Qt::Key_Escape);
     });
     QTest::keyClick(&window, Qt::Key_F11);
-    QTest::qWait(100);
-    EXPECT_TRUE(asked);
     EXPECT_FALSE(toddlerMode.isOn());
     EXPECT_TRUE(window.menuBar()->isVisible());
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window's own size again";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    test::whenModalOpens([](QWidget& modal) {
+        modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals"))->click();
+        modal.findChild<QSpinBox*>()->setValue(3);
+        modal.findChild<QCheckBox*>(QStringLiteral("grows"))->setChecked(false);
+        QTest::keyClick(&modal, Qt::Key_Return);
+    });
+    QTest::keyClick(&window, Qt::Key_F11);
+    ASSERT_TRUE(toddlerMode.isOn());
+    EXPECT_EQ(std::tuple(window.game().globals().CardType, window.game().globals().CardCount),
+              std::tuple(kSameCapitals, Integer(6)));
+    const ToddlerSetup kept = ToddlerSettings().setup();
+    EXPECT_EQ(std::tuple(kept.cardType, kept.startPairs, kept.grows), std::tuple(kSameCapitals, 3, false));
 }
 
 // Locked: the window refuses to close, its menu and keys are gone, the game deals itself anew
 // after a win, and only the number asked for after Escape lets a grown-up out.
-TEST(ToddlerMode, HoldsTheChildUntilAGrownUpTypesTheNumber)
+TEST_F(ToddlerModeTest, HoldsTheChildUntilAGrownUpTypesTheNumber)
 {
-    MainWindow window;
-    ToddlerMode toddlerMode(window);
     window.show();
-    test::dealThroughDialog(window, kSameCapitals, 12);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F11);
+    toddlerMode.start(ToddlerSetup{.cardType = kSameCapitals, .startPairs = 6, .grows = false}, 6);
     ASSERT_TRUE(toddlerMode.isOn());
     EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen);
     EXPECT_FALSE(window.menuBar()->isVisible());
@@ -122,14 +116,7 @@ TEST(ToddlerMode, HoldsTheChildUntilAGrownUpTypesTheNumber)
         QTest::keyClick(&window, key, Qt::AltModifier);
     EXPECT_FALSE(aDialogOpensWithin(100)) << "no menu command answers";
 
-    // A win, played on the board as big as the screen: the same game is dealt again.
-    for (const auto& [first, second] : test::pairsOnBoard(window)) {
-        test::clickCard(window, first);
-        test::clickCard(window, second);
-        window.timers().elapse(GameTimer::PairMatch);
-    }
-    for (int tick = 0; tick < 23; ++tick)
-        window.timers().elapse(GameTimer::YouDidIt);
+    winTheGame(window);  // on the board as big as the screen
     EXPECT_FALSE(aDialogOpensWithin(50));
     EXPECT_EQ(test::pairsOnBoard(window).size(), 6u) << "the same kind and count, dealt again";
 
@@ -144,70 +131,34 @@ TEST(ToddlerMode, HoldsTheChildUntilAGrownUpTypesTheNumber)
     QTest::keyClicks(&window, QString::number(number == 999 ? 998 : number + 1));
     QTest::keyClick(&window, Qt::Key_Return);
     EXPECT_TRUE(toddlerMode.isOn()) << "a wrong number";
-    QTest::keyClick(&window, Qt::Key_Escape);
-    QTest::keyClicks(&window, QString::number(numberAskedFor(window)));
-    QTest::keyClick(&window, Qt::Key_Return);
+    passTheGate(window);
     EXPECT_FALSE(toddlerMode.isOn());
     EXPECT_TRUE(window.menuBar()->isVisible());
     EXPECT_EQ(window.game().globals().CardCount, 12) << "the game goes on in the window";
 }
 
-// A clip's samples, told by their length and a checksum, which a failure can print.
-using Heard = std::pair<std::size_t, std::size_t>;
-
-Heard fingerprint(std::span<const std::byte> samples)
+// Two pairs won without a slip: three pairs next, and the level is kept for the next run. When
+// the play time is up, the game in progress ends in "All done!" until the gate.
+TEST_F(ToddlerModeTest, GrowsWithTheChildAndEndsWithAllDoneWhenTheTimeIsUp)
 {
-    return {samples.size(), qHashBits(samples.data(), samples.size())};
-}
-
-Heard samplesOf(const QByteArray& wave)
-{
-    const auto image = parseWaveImage(std::as_bytes(std::span(wave.constData(), std::size_t(wave.size()))));
-    return image ? fingerprint(image->samples) : Heard{};
-}
-
-// Hears what is played: the samples of every sound started, in order.
-struct HeardSounds final : SoundOutput {
-    std::optional<Clock::time_point> start(const WaveFormat&, std::span<const std::byte> samples) override
-    {
-        heard.push_back(fingerprint(samples));
-        return Clock::now();
-    }
-    std::vector<std::pair<std::size_t, std::size_t>> heard;
-};
-
-// In toddler mode a card turned up says its word, a small letter its capital's name, and the
-// celebration starts with a cheer; quiet, nothing is said; out of toddler mode no card talks.
-TEST(ToddlerMode, CardsSayTheirWordsUnlessQuiet)
-{
-    for (const bool quiet : {false, true}) {
-        HeardSounds output;
-        SoundCall call(output);
-        MainWindow window(call);
-        ToddlerMode toddlerMode(window);
-        toddlerMode.setQuiet(quiet);
-        window.show();
-        test::setOptionsThroughDialog(window, true, false);  // no pair sound: words alone
-        test::dealThroughDialog(window, kCapitalAndSmall, 8);
-        const auto pairs = test::pairsOnBoard(window);
-        test::clickCard(window, pairs[0].first);
-        test::clickCard(window, pairs[1].first);
-        window.timers().elapse(GameTimer::PairNoMatch);
-        EXPECT_TRUE(output.heard.empty()) << "a card in the window says nothing";
-        toddlerMode.enter();
-        std::vector<Heard> said;
-        for (const auto& [first, second] : pairs) {
-            for (const int card : {first, second}) {
-                test::clickCard(window, card);
-                const int face = window.game().cards()[std::size_t(card)].Face;
-                said.push_back(samplesOf(spokenWord(face >= 'a' ? face - 32 : face)));
-            }
-            window.timers().elapse(GameTimer::PairMatch);
-        }
-        window.timers().elapse(GameTimer::YouDidIt);
-        said.push_back(samplesOf(spokenCheer()));
-        EXPECT_EQ(output.heard, quiet ? decltype(said){} : said) << (quiet ? "quiet" : "talking");
-    }
+    qputenv("TWINDLE_PLAY_MINUTE_MS", "10");
+    window.show();
+    toddlerMode.start(ToddlerSetup{.startPairs = 2, .minutes = 5}, 2);
+    EXPECT_EQ(window.game().globals().CardCount, 4);
+    winTheGame(window);
+    EXPECT_EQ(window.game().globals().CardCount, 6);
+    EXPECT_EQ(ToddlerSettings().level(kPictureCards), 3);
+    QTest::qWait(60);  // five minutes of play
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr) << "the game goes on";
+    winTheGame(window);
+    const QWidget* allDone = window.findChild<QWidget*>(QStringLiteral("allDoneScreen"));
+    ASSERT_NE(allDone, nullptr);
+    EXPECT_TRUE(allDone->isVisible());
+    EXPECT_EQ(window.game().globals().CardsMatched, 6) << "no new deal";
+    passTheGate(window);
+    EXPECT_FALSE(toddlerMode.isOn());
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr);
+    qunsetenv("TWINDLE_PLAY_MINUTE_MS");
 }
 
 } // namespace
