@@ -44,6 +44,7 @@ ToddlerLock::ToddlerLock(QMainWindow& window, QWidget& hintParent)
     , m_window(window)
     , m_hintParent(hintParent)
     , m_gate([] { return int(QRandomGenerator::global()->bounded(100, 1000)); })
+    , m_shortcuts(lcToddler())
 {
     m_gatePause.setSingleShot(true);
     m_gatePause.setInterval(kGatePauseMs);
@@ -86,6 +87,7 @@ void ToddlerLock::release()
     m_gate.close();
     showGate();
     releaseKeyboardAndPointer();
+    m_shortcuts.release();
 }
 
 void ToddlerLock::holdInput()
@@ -93,6 +95,8 @@ void ToddlerLock::holdInput()
     QWindow* window = m_window.windowHandle();
     if (!m_engaged || window == nullptr)
         return;
+    if (window->isActive())
+        m_shortcuts.inhibit(*window);
     if (holdKeyboardAndPointer(*window)) {
         m_holdRetry.stop();
         qCInfo(lcToddler) << "holding the keyboard and the pointer";
@@ -100,7 +104,8 @@ void ToddlerLock::holdInput()
         m_holdRetry.start();  // the window is not on the screen yet, or someone else holds them
     } else if (!m_toldNoHold) {
         m_toldNoHold = true;
-        qCInfo(lcToddler) << "the keyboard cannot be held on" << QGuiApplication::platformName();
+        qCInfo(lcToddler) << "the keyboard and the pointer cannot be grabbed on"
+                          << QGuiApplication::platformName();
     }
 }
 
@@ -136,8 +141,10 @@ bool ToddlerLock::eventFilter(QObject* watched, QEvent* event)
             m_restoreCheck.start();
         return false;
     case QEvent::WindowDeactivate:
-        if (watched == &m_window)
+        if (watched == &m_window) {
+            m_shortcuts.release();
             QTimer::singleShot(0, this, &ToddlerLock::takeBackActivation);
+        }
         return false;
     case QEvent::WindowActivate:
         if (watched == &m_window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/shortcuts_inhibitor.h"
 #include "ui/parent_gate.h"
 
 #include <QObject>
@@ -13,9 +14,11 @@ namespace twindle {
 // What keeps a toddler in the game while toddler mode is on. The window stays full screen and
 // active: close requests are refused, a minimised or hidden window comes straight back, and when
 // another window takes the activation, the board takes it back. On X11 the keyboard and the
-// pointer are held (toolkit/input_grab.h), so that the window manager's and desktop's keys reach
-// the game, which ignores every key. Only the parent gate (parent_gate.h), shown by Escape as a
-// small hint at the bottom of the board, lets a grown-up out.
+// pointer are held (toolkit/input_grab.h), and on Wayland the compositor is asked for its own
+// keys while the board has the keyboard (toolkit/shortcuts_inhibitor.h), so that the window
+// manager's and desktop's keys reach the game, which ignores every key. Only the parent gate
+// (parent_gate.h), shown by Escape as a small hint at the bottom of the board, lets a grown-up
+// out.
 //
 // Every refusal is told to the log category twindle.toddler, at info level.
 class ToddlerLock final : public QObject {
@@ -50,6 +53,7 @@ private:
     QWidget& m_hintParent;
     QLabel* m_hint = nullptr;
     ParentGate m_gate;
+    ShortcutsInhibitor m_shortcuts;
     QTimer m_gatePause;
     QTimer m_holdRetry;
     QTimer m_restoreCheck;
