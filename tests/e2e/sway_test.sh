@@ -4,8 +4,9 @@
 # Super+Shift+q, full screen Super+f, the next window Super+Tab and Alt+Tab) and a second window
 # beside the game to go to. While toddler mode is on, after each of those keys the game must run,
 # full screen, focused, on the workspace shown, and must have had nothing to refuse or take back:
-# the compositor passed it the keys (toolkit/shortcuts_inhibitor.h). After the parent gate the
-# same keys are the compositor's again.
+# the compositor passed it the keys (toolkit/shortcuts_inhibitor.h). When the keyboard goes to
+# the other window and comes back, the game asks for them again. After the parent gate the same
+# keys are the compositor's again.
 #
 # Usage: tests/e2e/sway_test.sh path/to/twindle
 # sway does not run as root: as root the test creates the user twindle-sway and runs as it, from
@@ -109,6 +110,9 @@ game_full_screen() { [ "$(window_of "$game" Twindle | jq .fullscreen_mode)" = "$
 game_window_closed() { [ -z "$(window_of "$game" Twindle)" ]; }
 shown_workspace() { swaymsg -t get_workspaces | jq -r '.[] | select(.focused) | .name'; }
 is_shown() { [ "$(shown_workspace)" = "$1" ]; }
+# How often the game's log has said $1; whether it has said it at least $2 times.
+count_logged() { grep -c "$1" "$work/twindle.log" || true; }
+logged() { [ "$(count_logged "$1")" -ge "$2" ]; }
 asked_for_number() {
     answer=$(sed -n 's/.*asking a grown-up for \([0-9]*\) .*/\1/p' "$work/twindle.log" | tail -1)
     [ -n "$answer" ]
@@ -185,6 +189,20 @@ press_locked Super+Tab -M logo -k Tab -m logo
 press_locked Alt+Tab -M alt -k Tab -m alt
 grim "$work/after-keys.png"
 pass "Super+2, Super+1, Super+Shift+q, Super+f, Super+Tab and Alt+Tab reached the game: $SAW"
+
+# --- The keyboard goes to the other window and comes back -------------------------------------
+# Through sway's own commands, which no inhibitor stops: the game lets its request go and must
+# ask again when the keyboard is back.
+taken=$(count_logged "took the activation back")
+asked=$(count_logged "the compositor passes its own keys")
+swaymsg "[pid=$decoy] focus" >/dev/null
+wait_for 3 logged "took the activation back" $((taken + 1)) || fail "the game did not see the keyboard go"
+swaymsg "[pid=$game] focus" >/dev/null
+wait_for 3 logged "the compositor passes its own keys" $((asked + 1)) || fail "the game did not ask for the keys again"
+wait_for 3 game_full_screen 1 || fail "the game is not full screen again"
+log_lines=$(wc -l <"$work/twindle.log")
+press_locked "Super+2, with the keyboard back" -M logo -k 2 -m logo
+pass "the game asked for the keys again when the keyboard came back: $SAW"
 
 # --- A grown-up passes the gate ---------------------------------------------------------------
 press -k Escape
