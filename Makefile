@@ -5,7 +5,7 @@ CMAKE ?= cmake
 CTEST ?= ctest
 
 .PHONY: all deps build run test build-asan test-asan clean
-.PHONY: bench package check-package check-hardening test-sound-server fuzz soak monkey
+.PHONY: bench package check-package check-hardening test-sound-server test-wayland fuzz soak monkey
 
 all: build
 
@@ -53,6 +53,11 @@ test-sound-server: build
 		scripts/with-pulseaudio ./build/default/bin/sound_server_test
 	TWINDLE_EXPECT_AUDIO=0 QT_QPA_PLATFORM=offscreen PULSE_SERVER=unix:/nonexistent/twindle \
 		./build/default/bin/sound_server_test
+
+# Toddler mode under sway, a headless Wayland compositor, against the desktop's keys. As root
+# the test runs as a user of its own (twindle-sway), which it creates: sway refuses root.
+test-wayland: build
+	tests/e2e/sway_test.sh build/default/bin/twindle
 
 # Each fuzzer for FUZZ_SECONDS from its seeds (clang, ASan + UBSan).
 FUZZ_SECONDS ?= 60

@@ -26,6 +26,7 @@ constexpr int kRestoreCheckMs = 150;
 ToddlerLock::ToddlerLock(QMainWindow& window, GateOverlay& gate)
     : m_window(window)
     , m_gate(gate)
+    , m_shortcuts(lcToddler())
 {
     m_holdRetry.setInterval(kHoldRetryMs);
     connect(&m_holdRetry, &QTimer::timeout, this, &ToddlerLock::holdInput);
@@ -60,6 +61,7 @@ void ToddlerLock::release()
     m_restoreCheck.stop();
     m_gate.close();
     releaseKeyboardAndPointer();
+    m_shortcuts.release();
 }
 
 void ToddlerLock::holdInput()
@@ -67,6 +69,8 @@ void ToddlerLock::holdInput()
     QWindow* window = m_window.windowHandle();
     if (!m_engaged || window == nullptr)
         return;
+    if (window->isActive())
+        m_shortcuts.inhibit(*window);
     if (holdKeyboardAndPointer(*window)) {
         m_holdRetry.stop();
         qCInfo(lcToddler) << "holding the keyboard and the pointer";
@@ -74,7 +78,8 @@ void ToddlerLock::holdInput()
         m_holdRetry.start();  // the window is not on the screen yet, or someone else holds them
     } else if (!m_toldNoHold) {
         m_toldNoHold = true;
-        qCInfo(lcToddler) << "the keyboard cannot be held on" << QGuiApplication::platformName();
+        qCInfo(lcToddler) << "the keyboard and the pointer cannot be grabbed on"
+                          << QGuiApplication::platformName();
     }
 }
 
@@ -123,8 +128,10 @@ void ToddlerLock::watchWindow(QObject* watched, QEvent* event)
             m_restoreCheck.start();
         break;
     case QEvent::WindowDeactivate:
-        if (window)
+        if (window) {
+            m_shortcuts.release();
             QTimer::singleShot(0, this, &ToddlerLock::takeBackActivation);
+        }
         break;
     case QEvent::WindowActivate:
         if (window)

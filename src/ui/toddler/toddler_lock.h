@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/shortcuts_inhibitor.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -12,9 +14,10 @@ class GateOverlay;
 // What keeps a toddler in the game while toddler mode is on. The window stays full screen and
 // active: close requests are refused, a minimised or hidden window comes straight back, and when
 // another window takes the activation, the board takes it back. On X11 the keyboard and the
-// pointer are held (toolkit/input_grab.h), so that the window manager's and desktop's keys reach
-// the game, which ignores every key but the gate's: each goes to the parent gate
-// (gate_overlay.h), the only way out.
+// pointer are held (toolkit/input_grab.h), and on Wayland the compositor is asked for its own
+// keys while the board has the keyboard (toolkit/shortcuts_inhibitor.h), so that the window
+// manager's and desktop's keys reach the game, which ignores every key but the gate's: each goes
+// to the parent gate (gate_overlay.h), the only way out.
 //
 // Every refusal is told to the log category twindle.toddler, at info level.
 class ToddlerLock final : public QObject {
@@ -43,6 +46,7 @@ private:
 
     QMainWindow& m_window;
     GateOverlay& m_gate;
+    ShortcutsInhibitor m_shortcuts;
     QTimer m_holdRetry;
     QTimer m_restoreCheck;
     bool m_engaged = false;
