@@ -3,6 +3,11 @@ add_library(twindle_wave STATIC wave_image.cpp)
 target_include_directories(twindle_wave PUBLIC ${TWINDLE_SOURCE_ROOT})
 target_link_libraries(twindle_wave)
 
+# Spoken clips: their format, and the trimming and levelling that the speech synthesiser gives
+# the talking cards' words and the family cards give a parent's recording. Plain C++ too.
+add_library(twindle_clip STATIC clip_shaping.cpp clip_wave.cpp)
+target_link_libraries(twindle_clip PUBLIC twindle_wave)
+
 # The sound call: its timing and flags, and the way to the audio output. Qt Multimedia is not
 # linked here, so that the program starts without loading the sound system.
 add_library(twindle_toolkit STATIC audio_module.cpp sound_call.cpp)
