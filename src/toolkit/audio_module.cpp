@@ -9,17 +9,19 @@ namespace twindle {
 
 namespace {
 
-std::unique_ptr<SoundOutput> loadAudioModule()
+// A new object of the module's making, through the entry point of that name.
+template <typename Made>
+std::unique_ptr<Made> makeInAudioModule(const char* entry)
 {
     if (QCoreApplication::instance() == nullptr)
         return nullptr;
     // The module stays loaded for the rest of the run: sounds are played from it until the end.
     QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/twindle/twindle_audio"));
-    using Create = SoundOutput* (*)();
-    const auto create = reinterpret_cast<Create>(module.resolve(kAudioModuleEntry));
+    using Create = Made* (*)();
+    const auto create = reinterpret_cast<Create>(module.resolve(entry));
     if (create == nullptr)
         return nullptr;
-    return std::unique_ptr<SoundOutput>(create());
+    return std::unique_ptr<Made>(create());
 }
 
 // The module's output, brought in at the first sound; a machine without a sound system never
@@ -31,7 +33,7 @@ public:
     {
         if (!m_loaded) {
             m_loaded = true;
-            m_output = loadAudioModule();
+            m_output = makeInAudioModule<SoundOutput>(kAudioModuleEntry);
         }
         if (!m_output)
             return std::nullopt;
@@ -44,6 +46,11 @@ private:
 };
 
 } // namespace
+
+std::unique_ptr<VoiceRecorder> systemRecorder()
+{
+    return makeInAudioModule<VoiceRecorder>(kRecorderModuleEntry);
+}
 
 SoundCall& systemSound()
 {
