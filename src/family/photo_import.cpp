@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include <cmath>
+#include <algorithm>
 
 namespace twindle::family {
 
@@ -57,12 +57,13 @@ QString sizeProblem(QSize size, const QString& name)
     return {};
 }
 
-// The size to decode at: the whole picture, its shorter side at most kPhotoShorterSide.
+// The size to decode at (kPhotoShorterSide), rounded up as libjpeg rounds its reduced sizes.
 QSize decodingSize(QSize size)
 {
-    const double scale = std::min(1.0, double(kPhotoShorterSide) / std::min(size.width(), size.height()));
-    return {std::max(1, int(std::lround(size.width() * scale))),
-            std::max(1, int(std::lround(size.height() * scale)))};
+    int reduction = 1;
+    while (reduction < 8 && std::min(size.width(), size.height()) / (2 * reduction) >= kPhotoShorterSide)
+        reduction *= 2;
+    return {(size.width() + reduction - 1) / reduction, (size.height() + reduction - 1) / reduction};
 }
 
 } // namespace

@@ -68,9 +68,9 @@ TEST_F(PhotoImport, TurnsAJpegUprightByItsExifAndDecodesItSmallWithoutChangingIt
 
     const Checked<QImage> photo = importPhoto(jpeg);
     ASSERT_TRUE(photo.ok()) << photo.error.toStdString();
-    EXPECT_EQ(photo.value.size(), QSize(kPhotoShorterSide, 1980));
-    EXPECT_TRUE(isNear(photo.value.pixel(kPhotoShorterSide - 20, 990), Qt::red));
-    EXPECT_TRUE(isNear(photo.value.pixel(20, 990), Qt::blue));
+    EXPECT_EQ(photo.value.size(), QSize(1500, 2000)) << "halved, and upright";
+    EXPECT_TRUE(isNear(photo.value.pixel(1480, 1000), Qt::red));
+    EXPECT_TRUE(isNear(photo.value.pixel(20, 1000), Qt::blue));
     EXPECT_EQ(fileBytes(jpeg), before) << "the photo is only read";
 }
 
