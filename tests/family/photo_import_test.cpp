@@ -55,6 +55,18 @@ protected:
         return path(name);
     }
 
+    // A file too large, a picture too big and one too small, a folder and a pipe.
+    void makeOddFiles() const
+    {
+        ASSERT_TRUE(QFile::resize(path("huge.jpg"), kMostPhotoBytes + 1));  // sparse: nothing written
+        QImage bomb(12000, 9000, QImage::Format_Mono);  // 108 million pixels in a file of a few kB
+        bomb.fill(0);
+        save(bomb, "bomb.png");
+        save(bandedPhoto({80, 200}), "narrow.png");
+        QDir(m_dir.path()).mkdir("album");
+        ASSERT_EQ(::mkfifo(path("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -111,13 +123,7 @@ TEST_F(PhotoImport, RefusesWhatCannotBeAPhotoWithOneSentence)
     };
     for (const auto& [name, bytes] : files)
         writeBytes(path(name), bytes);
-    ASSERT_TRUE(QFile::resize(path("huge.jpg"), kMostPhotoBytes + 1));  // sparse: nothing written
-    QImage bomb(12000, 9000, QImage::Format_Mono);  // 108 million pixels in a file of a few kB
-    bomb.fill(0);
-    save(bomb, "bomb.png");
-    save(bandedPhoto({80, 200}), "narrow.png");
-    QDir(m_dir.path()).mkdir("album");
-    ASSERT_EQ(::mkfifo(path("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
+    makeOddFiles();
 
     const std::pair<QString, QString> refused[] = {
         {"missing.jpg", "There is no file"}, {"album", "is a folder"},

@@ -120,6 +120,9 @@ QWidget* FamilyEditor::makeDeckButtons()
     });
     connect(m_remove, &QPushButton::clicked, this, &FamilyEditor::removeCard);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(m_replace, add);  // Tab goes round the dialog as it reads
+    setTabOrder(add, m_remove);
+    setTabOrder(m_remove, close);
     for (QPushButton* button : buttons->findChildren<QPushButton*>())
         button->setAutoDefault(false);
     return buttons;
