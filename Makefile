@@ -47,12 +47,15 @@ check-hardening: build
 	scripts/check-hardening --if-fortifiable build/default/bin/twindle
 	scripts/check-hardening build/default/bin/fortify_probe
 
-# A found pair's sound through a private PulseAudio server, then the silent path without one.
+# A found pair's sound and a family card's recorded voice through a private PulseAudio server,
+# then the silent path without one.
 test-sound-server: build
 	TWINDLE_EXPECT_AUDIO=1 QT_QPA_PLATFORM=offscreen \
 		scripts/with-pulseaudio ./build/default/bin/sound_server_test
 	TWINDLE_EXPECT_AUDIO=0 QT_QPA_PLATFORM=offscreen PULSE_SERVER=unix:/nonexistent/twindle \
 		./build/default/bin/sound_server_test
+	TWINDLE_EXPECT_AUDIO=1 scripts/with-pulseaudio ./build/default/bin/voice_recording_test
+	TWINDLE_EXPECT_AUDIO=0 PULSE_SERVER=unix:/nonexistent/twindle ./build/default/bin/voice_recording_test
 
 # Toddler mode under sway, a headless Wayland compositor, against the desktop's keys. As root
 # the test runs as a user of its own (twindle-sway), which it creates: sway refuses root.

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "toolkit/sound_call.h"
+#include "toolkit/voice_recorder.h"
+
+#include <memory>
 
 namespace twindle {
 
@@ -12,8 +15,13 @@ namespace twindle {
 // and the call returns at once.
 SoundCall& systemSound();
 
-// The name of the module's one entry point: a function taking nothing and returning a new
-// SoundOutput that the caller owns.
+// A new recorder of the microphone, from the same module, loaded the same way at the first
+// recording; nothing when the module is not there.
+std::unique_ptr<VoiceRecorder> systemRecorder();
+
+// The names of the module's entry points: functions taking nothing and returning a new
+// SoundOutput, or a new VoiceRecorder, that the caller owns.
 inline constexpr const char* kAudioModuleEntry = "twindleCreateAudioOutput";
+inline constexpr const char* kRecorderModuleEntry = "twindleCreateVoiceRecorder";
 
 } // namespace twindle

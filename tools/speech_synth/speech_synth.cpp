@@ -7,10 +7,12 @@
 // compare with the table. Festival runs once for all the clips: starting it and loading the
 // voice takes most of a second, saying a word a few hundredths.
 
-#include "clip_shaping.h"
 #include "festival_batch.h"
 #include "wave_file.h"
 #include "word_table.h"
+
+#include "toolkit/clip_shaping.h"
+#include "toolkit/clip_wave.h"
 
 #include <exception>
 #include <fstream>
@@ -20,10 +22,9 @@
 namespace twindle::speech {
 namespace {
 
-// Every clip at the same RMS, about 20 dB below full scale, which leaves speech's peaks room
-// below the ceiling.
-constexpr double kRms = 0.1;
-constexpr double kCeiling = 0.89;  // 1 dB below full scale
+// Festival's pauses hiss some 60 dB below the loudest moment of a word; quiet sounds at a
+// word's edge, such as the "th" of "mammoth", stay above 50 dB down.
+constexpr double kSilenceBelowLoudest = 50;  // dB
 
 void writeText(const std::filesystem::path& path, const std::string& text)
 {
@@ -55,12 +56,12 @@ int run(int argc, char** argv)
     for (const Clip& clip : clips) {
         if (!std::filesystem::exists(phonesPath(folder, clip)))
             throw std::runtime_error("festival wrote no segments for " + clip.name);
-        std::vector<double> samples =
-            trimSilence(readWave(festivalWavePath(folder, clip)), kSampleRate);
+        std::vector<double> samples = trimSilence(readWave(festivalWavePath(folder, clip)),
+                                                  int(kClipSampleRate), kSilenceBelowLoudest);
         if (samples.empty())
             throw std::runtime_error("festival said nothing for " + clip.name + " (\"" + clip.text
                                      + "\")");
-        level(samples, kRms, kCeiling);
+        level(samples, kClipRms, kClipCeiling);
         writeWave(folder / (clip.name + ".wav"), samples);
     }
     return 0;

@@ -4,14 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-namespace twindle::speech {
+namespace twindle {
 
 namespace {
 
-// Festival's pauses hiss some 60 dB below the loudest moment of a word; quiet sounds at a
-// word's edge, such as the "th" of "mammoth", stay above 50 dB down.
 constexpr double kFrameSeconds = 0.005;
-constexpr double kSilenceBelowLoudest = 50;  // dB
 constexpr double kLeadSeconds = 0.02;
 constexpr double kTailSeconds = 0.04;
 constexpr double kFadeSeconds = 0.005;
@@ -24,21 +21,41 @@ double rmsOf(std::vector<double>::const_iterator begin, std::vector<double>::con
     return begin == end ? 0 : std::sqrt(squares / double(end - begin));
 }
 
-} // namespace
-
-std::vector<double> trimSilence(const std::vector<double>& samples, int sampleRate)
+std::size_t frameLength(int sampleRate)
 {
-    if (samples.empty())
-        return {};
-    const auto frame = std::size_t(kFrameSeconds * sampleRate);
-    std::vector<double> frameLevels;
+    return std::max<std::size_t>(1, std::size_t(kFrameSeconds * sampleRate));
+}
+
+// The RMS level of every frame of the samples, the last one possibly short.
+std::vector<double> frameLevels(const std::vector<double>& samples, int sampleRate)
+{
+    const std::size_t frame = frameLength(sampleRate);
+    std::vector<double> levels;
     for (std::size_t at = 0; at < samples.size(); at += frame) {
         const auto begin = samples.begin() + std::ptrdiff_t(at);
         const auto length = std::ptrdiff_t(std::min(frame, samples.size() - at));
-        frameLevels.push_back(rmsOf(begin, begin + length));
+        levels.push_back(rmsOf(begin, begin + length));
     }
+    return levels;
+}
+
+} // namespace
+
+double loudestMoment(const std::vector<double>& samples, int sampleRate)
+{
+    const std::vector<double> levels = frameLevels(samples, sampleRate);
+    return levels.empty() ? 0 : *std::max_element(levels.begin(), levels.end());
+}
+
+std::vector<double> trimSilence(const std::vector<double>& samples, int sampleRate,
+                                double silenceBelowLoudest)
+{
+    if (samples.empty())
+        return {};
+    const std::size_t frame = frameLength(sampleRate);
+    const std::vector<double> frameLevels = twindle::frameLevels(samples, sampleRate);
     const double loudest = *std::max_element(frameLevels.begin(), frameLevels.end());
-    const double threshold = loudest * std::pow(10, -kSilenceBelowLoudest / 20);
+    const double threshold = loudest * std::pow(10, -silenceBelowLoudest / 20);
     const auto isSound = [&](double level) { return level > 0 && level >= threshold; };
     const auto first = std::find_if(frameLevels.begin(), frameLevels.end(), isSound);
     if (first == frameLevels.end())
@@ -76,4 +93,4 @@ void level(std::vector<double>& samples, double rms, double ceiling)
         sample *= gain;
 }
 
-} // namespace twindle::speech
+} // namespace twindle

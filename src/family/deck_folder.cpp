@@ -1,0 +1,111 @@
+#include "deck_folder.h"
+
+#include "family/card_crop.h"
+#include "family/jpeg_check.h"
+#include "toolkit/clip_wave.h"
+#include "toolkit/voice_recorder.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <span>
+
+namespace twindle::family {
+
+namespace {
+
+// Far above what 99 cards take (some 30 kB), far below what would hurt to read.
+constexpr qint64 kMostIndexBytes = 1024 * 1024;
+constexpr qint64 kMostPictureBytes = 8 * 1024 * 1024;
+constexpr qint64 kMostClipBytes = 1024 * 1024;
+
+} // namespace
+
+QString saveWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return {};
+    return QStringLiteral("Twindle could not save the family cards: %1.").arg(file.errorString());
+}
+
+IndexFile readIndexFile(const QString& folder)
+{
+    QFile file(folder + QLatin1Char('/') + QLatin1String(kIndexFileName));
+    if (!file.exists())
+        return {{.recognised = true, .cards = {}, .skipped = {}}, {}};
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("Twindle could not read the family cards' index: %1.").arg(file.errorString())};
+    const QByteArray text = file.read(kMostIndexBytes + 1);
+    if (text.size() > kMostIndexBytes)
+        return {{}, QStringLiteral("The family cards' index is too large to be one Twindle wrote.")};
+    FamilyIndex index = parseFamilyIndex(std::string_view(text.constData(), std::size_t(text.size())));
+    if (!index.recognised)
+        return {{}, index.skipped.empty() ? QStringLiteral("Twindle could not read the family cards' index.")
+                                          : fromUtf8(index.skipped.front().reason)};
+    return {std::move(index), {}};
+}
+
+QString pictureProblem(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("its picture is missing");
+    QByteArray bytes = file.read(kMostPictureBytes);
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "jpeg");
+    if (reader.size() != kCardPictureSize || !isWholeJpeg(bytes))
+        return QStringLiteral("its picture is damaged");
+    return {};
+}
+
+QString voiceProblem(const QByteArray& clip)
+{
+    const auto wave = parseWaveImage(std::as_bytes(std::span(clip.constData(), std::size_t(clip.size()))));
+    const auto longest = std::size_t(kLongestVoice.count()) * kClipFormat.byteRate;
+    if (!wave || wave->format != kClipFormat || wave->samples.size() > longest)
+        return QStringLiteral("its recording is damaged");
+    return {};
+}
+
+QString voiceFileProblem(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("its recording is missing");
+    return voiceProblem(file.read(kMostClipBytes));
+}
+
+QString newFileName(const QString& folder, const QString& kind, const QString& extension)
+{
+    for (;;) {
+        const QString name = QStringLiteral("%1-%2.%3")
+                                 .arg(kind)
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+                                 .arg(extension);
+        if (!QFile::exists(folder + QLatin1Char('/') + name))
+            return name;
+    }
+}
+
+void removeUnnamedFiles(const QString& folder, const std::vector<CardRecord>& records)
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        const std::string file = name.toStdString();
+        if (!isPictureFileName(file) && !isVoiceFileName(file))
+            continue;  // not ours: the index, its lock, or anything a person put there
+        const bool named = std::ranges::any_of(records, [&](const CardRecord& record) {
+            return record.picture == file || record.voice == file;
+        });
+        if (!named)
+            QFile::remove(dir.filePath(name));
+    }
+}
+
+} // namespace twindle::family

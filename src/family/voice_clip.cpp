@@ -1,0 +1,96 @@
+#include "voice_clip.h"
+
+#include "toolkit/clip_shaping.h"
+#include "toolkit/clip_wave.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <samplerate.h>
+
+#include <cmath>
+#include <optional>
+
+namespace twindle::family {
+
+namespace {
+
+// A microphone's own hiss lies some 40 dB below a voice speaking into it, and far above the
+// stillness between Festival's words, so a recording's silence is judged less finely than a
+// synthesised word's. A recording whose loudest moment stays below -45 dB full scale holds no
+// voice at all.
+constexpr double kSilenceBelowLoudest = 40;  // dB
+constexpr double kQuietestVoice = 0.0056;    // -45 dB
+
+// libsamplerate does the resampling: a band-limited resampler is no small thing to write, and
+// a recording at 44.1 or 48 kHz is what most microphones and programs make.
+std::optional<std::vector<double>> resampled(const std::vector<double>& samples, std::uint32_t rate)
+{
+    if (rate == kClipSampleRate || samples.empty())
+        return samples;
+    const double ratio = double(kClipSampleRate) / rate;
+    std::vector<float> in(samples.begin(), samples.end());
+    std::vector<float> out(std::size_t(std::ceil(double(in.size()) * ratio)) + 1);
+    SRC_DATA data{};
+    data.data_in = in.data();
+    data.input_frames = long(in.size());
+    data.data_out = out.data();
+    data.output_frames = long(out.size());
+    data.src_ratio = ratio;
+    if (src_simple(&data, SRC_SINC_MEDIUM_QUALITY, 1) != 0)
+        return std::nullopt;
+    return std::vector<double>(out.begin(), out.begin() + data.output_frames_gen);
+}
+
+QString seconds(std::size_t sampleCount)
+{
+    return QString::number(double(sampleCount) / kClipSampleRate, 'f', 1);
+}
+
+} // namespace
+
+Checked<QByteArray> voiceClip(const WaveImage& recording)
+{
+    const std::uint32_t rate = recording.format.sampleRate;
+    if (rate < kLowestVoiceRate || rate > kHighestVoiceRate)
+        return refused<QByteArray>(QStringLiteral("The recording's sample rate (%1 Hz) is not one "
+                                                  "Twindle takes: it takes %2 to %3 Hz.")
+                                       .arg(rate).arg(kLowestVoiceRate).arg(kHighestVoiceRate));
+    std::optional<std::vector<double>> converted = resampled(monoSamples(recording), rate);
+    if (!converted)
+        return refused<QByteArray>(QStringLiteral("Twindle could not convert the recording."));
+    std::vector<double> samples = std::move(*converted);
+    if (loudestMoment(samples, int(kClipSampleRate)) < kQuietestVoice)
+        return refused<QByteArray>(QStringLiteral("The recording is silent."));
+    samples = trimSilence(samples, int(kClipSampleRate), kSilenceBelowLoudest);
+    const auto longest = std::size_t(kLongestVoice.count()) * kClipSampleRate;
+    if (samples.size() > longest)
+        return refused<QByteArray>(QStringLiteral("The recording lasts %1 s without the silence "
+                                                  "around it: a name may last up to %2 s.")
+                                       .arg(seconds(samples.size())).arg(kLongestVoice.count()));
+    level(samples, kClipRms, kClipCeiling);
+    const std::vector<std::byte> image = clipImage(samples);
+    return {QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), {}};
+}
+
+Checked<QByteArray> voiceClipFromFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = QStringLiteral("\u201C%1\u201D").arg(path);
+    if (!info.isFile())
+        return refused<QByteArray>(QStringLiteral("There is no recording %1.").arg(name));
+    if (info.size() > kMostVoiceFileBytes)
+        return refused<QByteArray>(QStringLiteral("%1 is too large for a name (%2 MB).")
+                                       .arg(name).arg(info.size() / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused<QByteArray>(QStringLiteral("Twindle may not read %1.").arg(name));
+    const QByteArray bytes = file.read(kMostVoiceFileBytes);
+    const auto wave = parseWaveImage(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
+    if (!wave)
+        return refused<QByteArray>(QStringLiteral("%1 is not a WAVE recording Twindle can read "
+                                                  "(8 or 16-bit PCM).").arg(name));
+    return voiceClip(*wave);
+}
+
+} // namespace twindle::family
