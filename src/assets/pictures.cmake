@@ -5,6 +5,7 @@ target_sources(twindle_assets PRIVATE
     card_back.cpp
     card_faces.cpp
     card_painter.cpp
+    family_faces.cpp
     picture_cache.cpp
     picture_canvas.cpp
     resource_pictures.cpp

@@ -19,8 +19,9 @@ QPixmap cardFrontPicture(int id, qreal devicePixelRatio = 1.0);
 QByteArray soundResource(QStringView name);
 
 // A word a card says, a whole RIFF WAVE image: the subject of a picture by its id (101 to 143),
-// or a letter's name by its capital's character code (65 to 90). Empty for anything else. The
-// words and how they are made: src/assets/speech/words.tsv.
+// a letter's name by its capital's character code (65 to 90), or a family card's name as the
+// parent recorded it (family_faces.h). Empty for anything else. The built-in words and how they
+// are made: src/assets/speech/words.tsv.
 QByteArray spokenWord(int word);
 
 // "You did it!", said.

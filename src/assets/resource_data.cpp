@@ -1,5 +1,7 @@
 #include "resource_catalogue.h"
 
+#include "family_faces.h"
+
 #include <QFile>
 
 #include <array>
@@ -33,6 +35,8 @@ QByteArray soundResource(QStringView name)
 
 QByteArray spokenWord(int word)
 {
+    if (word >= kFirstFamilyFace)
+        return familyFaceVoice(word);
     const bool picture = word >= kFirstCardFront && word <= kLastCardFront;
     const bool letter = word >= 'A' && word <= 'Z';
     if (!picture && !letter)

@@ -66,7 +66,8 @@ void paintArrow(QPainter& painter)
 QPixmap sampleCard(CardArt art, int face, qreal devicePixelRatio)
 {
     switch (art) {
-    case CardArt::Picture: return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
+    case CardArt::Picture:
+    case CardArt::Photo: return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
     case CardArt::Letter:
         return paintPicture(kSmallCardSize, devicePixelRatio, [face](QPainter& painter) {
             paintLetterCard(painter, QString(QChar(face)));

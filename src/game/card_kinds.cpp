@@ -39,19 +39,28 @@ int capitalsWord(int letter)
 }
 
 constexpr CardLook kPictureLook{CardArt::Picture, {}, {}, {}};
+constexpr CardLook kPhotoLook{CardArt::Photo, {}, {}, {}};
 constexpr CardLook kLetterLook{CardArt::Letter, "?", "prettyblue", "dove"};
 constexpr FaceRange kCapitals{'A', 26, 0};
 
-const CardKind kKinds[] = {
+// The family's photos come and go; their row learns how many there are.
+CardKind kKinds[] = {
     {kPictureCards, "pictures", "Pictures", &MainForm::card, {kFirstCardFront, kCardFrontCount, 0},
      samePicture, kPictureLook, true, {kFirstCardFront, kFirstCardFront}, ownWord},
     {kSameCapitals, "capitals", "Letters: A and A", &MainForm::capCard, kCapitals, sameLetter,
      kLetterLook, true, {'A', 'A'}, capitalsWord},
     {kCapitalAndSmall, "capital-small", "Letters: A and a", &MainForm::capCard,
      {'A', 26, kCaseDistance}, sameLetter, kLetterLook, true, {'A', 'a'}, capitalsWord},
+    {kFamilyPhotos, "family", "Family photos", &MainForm::card, {kFirstFamilyFace, 0, 0}, samePicture,
+     kPhotoLook, false, {}, ownWord},
 };
 
 } // namespace
+
+void setFamilyPhotoCount(int count)
+{
+    std::ranges::find(kKinds, kFamilyPhotos, &CardKind::cardType)->faces.count = std::max(count, 0);
+}
 
 std::span<const CardKind> cardKinds()
 {

@@ -17,11 +17,16 @@ namespace twindle {
 constexpr Integer kPictureCards = 0;
 constexpr Integer kSameCapitals = 1;     // a pair is the same capital twice
 constexpr Integer kCapitalAndSmall = 2;  // a pair is a capital and its small letter
+constexpr Integer kFamilyPhotos = 3;     // a pair is one of the family's own photos twice
 
 // The card-front pictures carry the ids 101 to 143.
 constexpr int kFirstCardFront = 101;
 constexpr int kCardFrontCount = 43;
 constexpr int kLastCardFront = kFirstCardFront + kCardFrontCount - 1;
+
+// The family's photos are faces 1001 on, one a photo, as many as the parent has made.
+constexpr int kFirstFamilyFace = 1001;
+void setFamilyPhotoCount(int count);
 
 // The faces a kind deals: `count` distinct faces from `first` on, and the second card of a pair
 // shows its first card's face plus `twinOffset` (a small letter is its capital plus 32).
@@ -35,6 +40,7 @@ struct FaceRange {
 enum class CardArt {
     Picture,  // face down the card back, face up the card-front picture whose id is the face
     Letter,   // a caption on a coloured ground: the face's character when up
+    Photo,    // face down the card back, face up the family's photo of that face
 };
 
 struct CardLook {

@@ -71,9 +71,11 @@ const CardKind& Game::kind() const
     return kind != nullptr ? *kind : cardKinds().front();
 }
 
+// A kind deals only as many pairs as it has faces: a family game needs a photo a pair.
 void Game::dealGame(Integer cardType, Integer numcards)
 {
-    if (findCardKind(cardType) == nullptr || !isDealableCount(numcards))
+    const CardKind* kind = findCardKind(cardType);
+    if (kind == nullptr || !isDealableCount(numcards) || kind->faces.count < numcards / 2)
         return;
     m_globals.CardType = cardType;
     CardPosition(numcards);

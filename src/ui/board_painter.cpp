@@ -1,6 +1,7 @@
 #include "board_painter.h"
 
 #include "assets/card_size.h"
+#include "assets/family_faces.h"
 #include "assets/fonts.h"
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
@@ -47,11 +48,13 @@ void paintLetterCard(QPainter& painter, const QRect& bounds, qreal scale, const 
 
 // The picture is drawn for the device pixels of its place's width, and fills its place: pixel
 // for pixel, or at most a pixel taller or shorter where the scale rounds the two sides apart.
-void paintPictureCard(QPainter& painter, const QRect& place, int face)
+// Face down, built-in pictures and family photos alike show the card back.
+void paintPictureCard(QPainter& painter, const QRect& place, CardArt art, int face)
 {
     const qreal pictureRatio = painter.device()->devicePixelRatioF() * place.width() / kCardPixelWidth;
-    const QPixmap picture = face == kFaceDown ? cardBackPicture(pictureRatio)
-                                              : cardFrontPicture(face, pictureRatio);
+    const QPixmap picture = face == kFaceDown    ? cardBackPicture(pictureRatio)
+                            : art == CardArt::Photo ? familyFacePicture(face, pictureRatio)
+                                                    : cardFrontPicture(face, pictureRatio);
     painter.drawPixmap(place, picture);
 }
 
@@ -62,7 +65,8 @@ void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, 
 {
     const QRect place = board.toPixels(card.Left, card.Top, grid.card.width, grid.card.height);
     switch (look.art) {
-    case CardArt::Picture: paintPictureCard(painter, place, card.Face); break;
+    case CardArt::Picture:
+    case CardArt::Photo: paintPictureCard(painter, place, look.art, card.Face); break;
     case CardArt::Letter:
         paintLetterCard(painter, place, board.scale() * grid.cardScale(), look, card.Face);
         break;

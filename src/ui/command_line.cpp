@@ -3,6 +3,7 @@
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "game/game_types.h"
+#include "family/family_commands.h"
 #include "ui/toddler/toddler_mode.h"
 #include "ui/toddler/toddler_setup.h"
 
@@ -67,7 +68,37 @@ QStringList withoutToolkitOptions(const QStringList& arguments)
     return kept;
 }
 
-} // namespace
+// A whole number from `low` to `high` (or 0, where `zeroToo`) given to --`name`; or the message
+// that says what to give instead.
+std::optional<QString> readNumber(const QCommandLineParser& parser, const QString& name, int low, int high,
+                                  bool zeroToo, std::optional<int>& number)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    if (!ok || !((value >= low && value <= high) || (zeroToo && value == 0)))
+        return QStringLiteral("--%1 %2: give %3 to %4%5")
+            .arg(name, parser.value(name))
+            .arg(low)
+            .arg(high)
+            .arg(zeroToo ? QStringLiteral(", or 0 for no limit") : QString());
+    number = value;
+    return std::nullopt;
+}
+
+// A family game needs a family card for each of its pairs.
+std::optional<QString> checkFamilyCards(int pairs)
+{
+    family::FamilyDeck deck;
+    deck.load();
+    if (deck.playablePairs() >= pairs)
+        return std::nullopt;
+    return QStringLiteral("--kind family: %1 pairs need %1 family cards, and there are %2 (add them with "
+                          "--add-family-card or on the setup screen)")
+        .arg(pairs)
+        .arg(deck.cards().size());
+}
 
 // The toddler options' values, or the first that is wrong, said as the user should read it.
 std::optional<QString> readToddlerGame(const QCommandLineParser& parser, LaunchOptions& launch)
@@ -79,19 +110,15 @@ std::optional<QString> readToddlerGame(const QCommandLineParser& parser, LaunchO
             return QStringLiteral("--kind %1: not a kind of cards (%2)").arg(name, kindNames());
         launch.cardType = kind->cardType;
     }
-    if (parser.isSet(QStringLiteral("pairs"))) {
-        bool ok = false;
-        const int pairs = parser.value(QStringLiteral("pairs")).toInt(&ok);
-        if (!ok || pairs < ToddlerSetup::kFewestPairs || pairs > ToddlerSetup::kMostPairs)
-            return QStringLiteral("--pairs %1: give a number from 2 to 9").arg(parser.value(QStringLiteral("pairs")));
-        launch.pairs = pairs;
-    }
-    if (parser.isSet(QStringLiteral("minutes"))) {
-        bool ok = false;
-        const int minutes = parser.value(QStringLiteral("minutes")).toInt(&ok);
-        if (!ok || (minutes != 0 && (minutes < ToddlerSetup::kShortestMinutes || minutes > ToddlerSetup::kLongestMinutes)))
-            return QStringLiteral("--minutes %1: give 5 to 60, or 0 for no limit").arg(parser.value(QStringLiteral("minutes")));
-        launch.minutes = minutes;
+    if (auto wrong = readNumber(parser, QStringLiteral("pairs"), ToddlerSetup::kFewestPairs,
+                                ToddlerSetup::kMostPairs, false, launch.pairs))
+        return wrong;
+    if (auto wrong = readNumber(parser, QStringLiteral("minutes"), ToddlerSetup::kShortestMinutes,
+                                ToddlerSetup::kLongestMinutes, true, launch.minutes))
+        return wrong;
+    if (launch.cardType == kFamilyPhotos) {
+        if (auto wrong = checkFamilyCards(launch.pairs.value_or(ToddlerSetup::kFewestPairs)))
+            return wrong;
     }
     launch.fixed = parser.isSet(QStringLiteral("fixed"));
     if (launch.choosesGame() && !launch.toddler)
@@ -104,6 +131,8 @@ int usageError(const QString& message)
     std::fprintf(stderr, "twindle: %s\nTry 'twindle --help'.\n", qPrintable(message));
     return kUsageError;
 }
+
+} // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
 {
@@ -126,6 +155,16 @@ CommandLine readCommandLine(const QStringList& arguments)
         {QStringLiteral("minutes"), QStringLiteral("Play time in toddler mode, 5 to 60 minutes; 0 for no limit."),
          QStringLiteral("M")},
     });
+    parser.addOptions({
+        {QStringLiteral("add-family-card"), QStringLiteral("Make a family card of the photo, named with --name, "
+                                                           "its name said as in the WAVE file of --voice."),
+         QStringLiteral("PHOTO")},
+        {QStringLiteral("name"), QStringLiteral("The name of the family card to add."), QStringLiteral("NAME")},
+        {QStringLiteral("voice"), QStringLiteral("The family card's name said, a WAVE file."), QStringLiteral("WAV")},
+        {QStringLiteral("list-family-cards"), QStringLiteral("List the family cards, one a line, and end.")},
+        {QStringLiteral("remove-family-card"), QStringLiteral("Remove the family card of that name."),
+         QStringLiteral("NAME")},
+    });
     parser.addOption(layout);
 
     if (!parser.parse(withoutToolkitOptions(arguments)))
@@ -140,6 +179,11 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet(layout)) {
         printLayout();
         return {};
+    }
+    if (family::isFamilyCommand(arguments)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return {std::nullopt, family::runFamilyCommand(arguments, out, err)};
     }
     LaunchOptions launch;
     launch.toddler = parser.isSet(toddler);

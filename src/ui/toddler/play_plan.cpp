@@ -9,21 +9,23 @@ namespace {
 constexpr long long kMillisecondsPerMinute = 60'000;
 }
 
-int pairsAfter(int pairs, int slips, int startPairs)
+int pairsAfter(int pairs, int slips, int startPairs, int mostPairs)
 {
     if (slips <= pairs / 4)
-        return std::min(pairs + 1, ToddlerSetup::kMostPairs);
+        return std::min(pairs + 1, mostPairs);
     if (slips >= (pairs + 1) / 2)
         return std::max(pairs - 1, startPairs);
     return pairs;
 }
 
-PlayPlan::PlayPlan(const ToddlerSetup& setup, int level, long long now)
+PlayPlan::PlayPlan(const ToddlerSetup& setup, int level, long long now, int mostPairs)
     : m_setup(setup.clamped())
-    , m_pairs(std::clamp(level, m_setup.startPairs, int(ToddlerSetup::kMostPairs)))
+    , m_mostPairs(std::clamp(mostPairs, int(ToddlerSetup::kFewestPairs), int(ToddlerSetup::kMostPairs)))
+    , m_pairs(std::clamp(level, std::min(m_setup.startPairs, m_mostPairs), m_mostPairs))
     , m_endsAt(m_setup.minutes > 0 ? now + m_setup.minutes * kMillisecondsPerMinute
                                    : std::numeric_limits<long long>::max())
 {
+    m_setup.startPairs = std::min(m_setup.startPairs, m_mostPairs);
     if (!m_setup.grows)
         m_pairs = m_setup.startPairs;
 }
@@ -56,7 +58,7 @@ void PlayPlan::tryJudged(bool pairFound)
 PlayPlan::Next PlayPlan::gameWon(long long now)
 {
     if (m_setup.grows)
-        m_pairs = pairsAfter(m_pairs, m_slips, m_setup.startPairs);
+        m_pairs = pairsAfter(m_pairs, m_slips, m_setup.startPairs, m_mostPairs);
     return now >= m_endsAt ? Next::AllDone : Next::DealAgain;
 }
 

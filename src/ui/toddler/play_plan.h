@@ -18,8 +18,8 @@ namespace twindle {
 class PlayPlan {
 public:
     // `level` is the number of pairs to begin with: the parent's start, or where the child got
-    // to last time.
-    PlayPlan(const ToddlerSetup& setup, int level, long long now);
+    // to last time. No game has more than `mostPairs`: a family game one pair a photo.
+    PlayPlan(const ToddlerSetup& setup, int level, long long now, int mostPairs = ToddlerSetup::kMostPairs);
 
     int pairs() const { return m_pairs; }
     int slips() const { return m_slips; }
@@ -35,6 +35,7 @@ public:
 
 private:
     ToddlerSetup m_setup;
+    int m_mostPairs;
     int m_pairs;
     long long m_endsAt;
     std::bitset<32> m_seen;
@@ -44,6 +45,6 @@ private:
 };
 
 // The growing rule alone: the pairs after a game of `pairs` with `slips` slips.
-int pairsAfter(int pairs, int slips, int startPairs);
+int pairsAfter(int pairs, int slips, int startPairs, int mostPairs = ToddlerSetup::kMostPairs);
 
 } // namespace twindle

@@ -37,7 +37,7 @@ QSlider* volumeSlider(int percent)
 
 } // namespace
 
-SetupScreen::SetupScreen(const ToddlerSetup& setup, QWidget* parent)
+SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* parent)
     : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("toddlerSetup"));
@@ -46,6 +46,11 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("Cards:"), buildKinds(setup.cardType));
+    auto* family = new QPushButton(tr("Family cards…"));
+    family->setObjectName(QStringLiteral("familyCardsButton"));
+    family->setAutoDefault(false);
+    connect(family, &QPushButton::clicked, this, &SetupScreen::familyCardsAsked);
+    form->addRow(QString(), family);
     m_pairs = new QSpinBox;
     m_pairs->setRange(ToddlerSetup::kFewestPairs, ToddlerSetup::kMostPairs);
     m_pairs->setValue(setup.startPairs);
@@ -78,6 +83,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, QWidget* parent)
     layout->addWidget(wayOut);
     layout->addLayout(buildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    setFamilyPairs(familyPairs);
     adjustSize();
     centreOnScreen(*this);
 }
@@ -108,6 +114,7 @@ QWidget* SetupScreen::buildKinds(Integer chosen)
         auto* button = new QRadioButton(QString::fromUtf8(kind.title.data(), qsizetype(kind.title.size())));
         button->setObjectName(QStringLiteral("kind_") + QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size())));
         button->setChecked(kind.cardType == chosen);
+        connect(button, &QRadioButton::toggled, this, &SetupScreen::fitPairsToKind);
         column->addWidget(button);
         m_kinds.emplace_back(button, kind.cardType);
     }
@@ -128,6 +135,31 @@ QWidget* SetupScreen::buildVolumes(const ToddlerSetup& setup)
     m_voiceVolume->setEnabled(setup.voice);
     connect(m_voice, &QCheckBox::toggled, m_voiceVolume, &QSlider::setEnabled);
     return volumes;
+}
+
+// A family game needs two photos at least; the pairs it may start with are as many as the photos.
+void SetupScreen::setFamilyPairs(int pairs)
+{
+    QRadioButton* family = kindButton(kFamilyPhotos);
+    const bool playable = pairs >= ToddlerSetup::kFewestPairs;
+    family->setEnabled(playable);
+    family->setText(playable ? tr("Family photos: up to %1 pairs").arg(pairs)
+                             : tr("Family photos: make two cards or more first"));
+    if (!playable && family->isChecked())
+        kindButton(kPictureCards)->setChecked(true);
+    m_familyPairs = pairs;
+    fitPairsToKind();
+}
+
+void SetupScreen::fitPairsToKind()
+{
+    const bool family = kindButton(kFamilyPhotos)->isChecked();
+    m_pairs->setMaximum(family ? std::max(m_familyPairs, int(ToddlerSetup::kFewestPairs)) : ToddlerSetup::kMostPairs);
+}
+
+QRadioButton* SetupScreen::kindButton(Integer cardType) const
+{
+    return std::ranges::find(m_kinds, cardType, &std::pair<QRadioButton*, Integer>::second)->first;
 }
 
 ToddlerSetup SetupScreen::setup() const

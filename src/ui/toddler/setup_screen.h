@@ -23,7 +23,11 @@ class SetupScreen final : public QDialog {
     Q_OBJECT
 
 public:
-    SetupScreen(const ToddlerSetup& setup, QWidget* parent = nullptr);
+    // `familyPairs`: the pairs the family's photos allow; fewer than two offer no family game.
+    SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* parent = nullptr);
+
+    // After the family cards changed.
+    void setFamilyPairs(int pairs);
 
     // The choices as they stand.
     ToddlerSetup setup() const;
@@ -31,8 +35,14 @@ public:
     // The play times offered, in minutes; 0 is no limit.
     static constexpr int kPlayTimes[] = {0, 5, 10, 15, 20, 30, 45, 60};
 
+signals:
+    // The parent asks to make or change family cards.
+    void familyCardsAsked();
+
 private:
     QWidget* buildKinds(Integer chosen);
+    QRadioButton* kindButton(Integer cardType) const;
+    void fitPairsToKind();
     QLayout* buildButtons();
     QWidget* buildVolumes(const ToddlerSetup& setup);
 
@@ -43,6 +53,7 @@ private:
     QSlider* m_voiceVolume = nullptr;
     QSlider* m_soundVolume = nullptr;
     QComboBox* m_minutes = nullptr;
+    int m_familyPairs = 0;
 };
 
 } // namespace twindle

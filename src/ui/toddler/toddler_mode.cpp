@@ -1,6 +1,8 @@
 #include "toddler_mode.h"
 
+#include "assets/family_faces.h"
 #include "assets/resource_catalogue.h"
+#include "ui/family/family_editor.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/toddler/all_done_screen.h"
@@ -41,7 +43,8 @@ void ToddlerMode::enter()
     if (isOn())
         return;
     const ToddlerSetup before = m_settings.setup();
-    SetupScreen screen(before, &m_window);
+    SetupScreen screen(before, useFamilyCards(), &m_window);
+    connect(&screen, &SetupScreen::familyCardsAsked, this, [this, &screen] { editFamilyCards(screen); });
     if (m_window.runModal(screen) != QDialog::Accepted)
         return;
     const ToddlerSetup setup = screen.setup().clamped();
@@ -57,13 +60,39 @@ void ToddlerMode::start(const ToddlerSetup& setup, int level)
     if (isOn())
         return;
     m_setup = setup.clamped();
-    m_plan.emplace(m_setup, level, now());
+    const bool family = m_setup.cardType == kFamilyPhotos;
+    const int mostPairs = family ? useFamilyCards() : int(ToddlerSetup::kMostPairs);
+    if (mostPairs < ToddlerSetup::kFewestPairs) {
+        qCWarning(lcToddler) << "too few family cards for a game";
+        return;
+    }
+    m_plan.emplace(m_setup, level, now(), mostPairs);
     m_window.audio().setVolumes(m_setup.voiceVolume / 100.0, m_setup.soundVolume / 100.0);
     m_window.setAfterWin([this] { afterWin(); });
     dealNext();
     m_window.setMenuShown(false);
     m_window.showFullScreenBoard();
     m_lock.engage();
+}
+
+int ToddlerMode::useFamilyCards()
+{
+    for (const QString& problem : m_familyDeck.load())
+        qCWarning(lcToddler).noquote() << "family cards:" << problem;
+    std::vector<FamilyFaceFiles> faces;
+    for (const family::FamilyCard& card : m_familyDeck.cards())
+        faces.push_back({card.picture, card.voice});
+    setFamilyPhotoCount(int(faces.size()));
+    setFamilyFaces(std::move(faces));
+    return m_familyDeck.playablePairs();
+}
+
+// The parent's family cards, made or changed over the setup screen.
+void ToddlerMode::editFamilyCards(SetupScreen& screen)
+{
+    family::FamilyEditor editor(m_familyDeck, &screen);
+    editor.exec();
+    screen.setFamilyPairs(useFamilyCards());
 }
 
 void ToddlerMode::leave()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "family/family_deck.h"
 #include "ui/toddler/gate_overlay.h"
 #include "ui/toddler/play_plan.h"
 #include "ui/toddler/toddler_lock.h"
@@ -41,7 +42,11 @@ public:
 
     ToddlerSettings& settings() { return m_settings; }
 
+    // The family's cards, read afresh and shown on the board from now on; the pairs they allow.
+    int useFamilyCards();
+
 private:
+    void editFamilyCards(class SetupScreen& screen);
     void onCardTurnedUp(int slot, int face);
     void say(const QByteArray& word);
     void dealNext();
@@ -50,6 +55,7 @@ private:
 
     MainWindow& m_window;
     ToddlerSettings m_settings;
+    family::FamilyDeck m_familyDeck;
     GateOverlay m_gate;
     ToddlerLock m_lock;
     ToddlerSetup m_setup;
