@@ -65,15 +65,10 @@ void paintArrow(QPainter& painter)
 
 QPixmap sampleCard(CardArt art, int face, qreal devicePixelRatio)
 {
-    switch (art) {
-    case CardArt::Picture:
-    case CardArt::Photo: return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
-    case CardArt::Letter:
-        return paintPicture(kSmallCardSize, devicePixelRatio, [face](QPainter& painter) {
-            paintLetterCard(painter, QString(QChar(face)));
-        });
-    }
-    return {};
+    if (art != CardArt::Letter)
+        return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
+    return paintPicture(kSmallCardSize, devicePixelRatio,
+                        [face](QPainter& painter) { paintLetterCard(painter, QString(QChar(face))); });
 }
 
 QPixmap samplePicture(SamplePicture which, qreal devicePixelRatio)
