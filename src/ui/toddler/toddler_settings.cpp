@@ -3,7 +3,10 @@
 #include "game/card_kinds.h"
 #include "ui/toddler/toddler_log.h"
 
+#include <QFileInfo>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace twindle {
 
@@ -35,12 +38,19 @@ ToddlerSettings::~ToddlerSettings() = default;
 
 // A file that cannot be read is told once and read as empty; the next choice saved replaces it
 // where it can be written.
+// A file of junk may read as an INI file of junk keys: one that holds nothing this program
+// wrote counts as damaged too.
 void ToddlerSettings::checkReadable()
 {
-    if (m_settings->status() == QSettings::NoError)
+    const QSettings::Status status = m_settings->status();
+    const bool ours = std::ranges::any_of(m_settings->childGroups(), [](const QString& group) {
+        return group == QLatin1String("toddler") || group == QLatin1String("levels");
+    });
+    const bool junk = !ours && QFileInfo(m_settings->fileName()).size() > 0;
+    if (status == QSettings::NoError && !junk)
         return;
     qCWarning(lcToddler).noquote() << "could not read the settings in" << m_settings->fileName()
-                                   << (m_settings->status() == QSettings::FormatError ? "(damaged);" : "(unreadable);")
+                                   << (status == QSettings::AccessError ? "(unreadable);" : "(damaged);")
                                    << "toddler mode starts with its defaults";
     m_settings->clear();
 }
