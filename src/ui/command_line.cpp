@@ -132,30 +132,18 @@ int usageError(const QString& message)
     return kUsageError;
 }
 
-} // namespace
-
-CommandLine readCommandLine(const QStringList& arguments)
+// Every option but --help and --version, in the order --help lists them.
+void declareOptions(QCommandLineParser& parser)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A pairs card game for toddlers."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption toddler(QStringLiteral("toddler"),
-                                     QStringLiteral("Play full screen, locked for a toddler (also F11 in the "
-                                                    "window). Without --kind or --pairs a setup screen asks "
-                                                    "the parent first."));
-    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Cards in toddler mode say nothing."));
-    const QCommandLineOption layout(QStringLiteral("print-layout"),
-                                    QStringLiteral("Print where the cards of every game stand, in pixels, and end."));
-    parser.addOptions({toddler, quiet});
     parser.addOptions({
+        {QStringLiteral("toddler"), QStringLiteral("Play full screen, locked for a toddler (also F11 in the window). "
+                                                   "Without --kind or --pairs a setup screen asks the parent first.")},
+        {QStringLiteral("quiet"), QStringLiteral("Cards in toddler mode say nothing.")},
         {QStringLiteral("kind"), QStringLiteral("Toddler mode's cards: %1.").arg(kindNames()), QStringLiteral("kind")},
         {QStringLiteral("pairs"), QStringLiteral("Toddler mode starts with this many pairs, 2 to 9."), QStringLiteral("N")},
         {QStringLiteral("fixed"), QStringLiteral("The number of pairs stays; without it, it grows with the child.")},
         {QStringLiteral("minutes"), QStringLiteral("Play time in toddler mode, 5 to 60 minutes; 0 for no limit."),
          QStringLiteral("M")},
-    });
-    parser.addOptions({
         {QStringLiteral("add-family-card"), QStringLiteral("Make a family card of the photo, named with --name, "
                                                            "its name said as in the WAVE file of --voice."),
          QStringLiteral("PHOTO")},
@@ -164,8 +152,19 @@ CommandLine readCommandLine(const QStringList& arguments)
         {QStringLiteral("list-family-cards"), QStringLiteral("List the family cards, one a line, and end.")},
         {QStringLiteral("remove-family-card"), QStringLiteral("Remove the family card of that name."),
          QStringLiteral("NAME")},
+        {QStringLiteral("print-layout"), QStringLiteral("Print where the cards of every game stand, in pixels, and end.")},
     });
-    parser.addOption(layout);
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A pairs card game for toddlers."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    declareOptions(parser);
 
     if (!parser.parse(withoutToolkitOptions(arguments)))
         return {std::nullopt, usageError(parser.errorText())};
@@ -176,7 +175,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (parser.isSet(version)) {
         parser.showVersion();  // ends the program
     }
-    if (parser.isSet(layout)) {
+    if (parser.isSet(QStringLiteral("print-layout"))) {
         printLayout();
         return {};
     }
@@ -186,8 +185,8 @@ CommandLine readCommandLine(const QStringList& arguments)
         return {std::nullopt, family::runFamilyCommand(arguments, out, err)};
     }
     LaunchOptions launch;
-    launch.toddler = parser.isSet(toddler);
-    launch.quiet = parser.isSet(quiet);
+    launch.toddler = parser.isSet(QStringLiteral("toddler"));
+    launch.quiet = parser.isSet(QStringLiteral("quiet"));
     if (const std::optional<QString> wrong = readToddlerGame(parser, launch))
         return {std::nullopt, usageError(*wrong)};
     return {launch, 0};

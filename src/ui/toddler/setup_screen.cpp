@@ -44,6 +44,29 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     setWindowTitle(tr("Toddler mode"));
     setFont(arialFont(kPoints));
 
+    QFormLayout* form = buildForm(setup);
+
+    // The way out, said before the way in: the screen stays locked until a grown-up uses it.
+    auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
+                                 "and type the number it asks for."));
+    wayOut->setWordWrap(true);
+    wayOut->setFont(arialFont(kPoints * 0.8));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(18);
+    layout->addLayout(form);
+    layout->addWidget(wayOut);
+    layout->addLayout(buildButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setFamilyPairs(familyPairs);
+    adjustSize();
+    centreOnScreen(*this);
+}
+
+// The choices, one a row, in the order a parent goes through them.
+QFormLayout* SetupScreen::buildForm(const ToddlerSetup& setup)
+{
     auto* form = new QFormLayout;
     form->addRow(tr("Cards:"), buildKinds(setup.cardType));
     auto* family = new QPushButton(tr("Family cards…"));
@@ -69,23 +92,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
         m_minutes->addItem(minutes == 0 ? tr("No limit") : tr("%1 minutes").arg(minutes), minutes);
     m_minutes->setCurrentIndex(std::max(0, m_minutes->findData(setup.minutes)));
     form->addRow(tr("Play time:"), m_minutes);
-
-    // The way out, said before the way in: the screen stays locked until a grown-up uses it.
-    auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
-                                 "and type the number it asks for."));
-    wayOut->setWordWrap(true);
-    wayOut->setFont(arialFont(kPoints * 0.8));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->setSpacing(18);
-    layout->addLayout(form);
-    layout->addWidget(wayOut);
-    layout->addLayout(buildButtons());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    setFamilyPairs(familyPairs);
-    adjustSize();
-    centreOnScreen(*this);
+    return form;
 }
 
 // Start is the default button, so that Enter starts from anywhere; Escape stays in the window.

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLayout;
 class QRadioButton;
 class QSlider;
@@ -40,6 +41,7 @@ signals:
     void familyCardsAsked();
 
 private:
+    QFormLayout* buildForm(const ToddlerSetup& setup);
     QWidget* buildKinds(Integer chosen);
     QRadioButton* kindButton(Integer cardType) const;
     void fitPairsToKind();
