@@ -40,6 +40,8 @@ public:
     void setQuiet(bool quiet) { m_quiet = quiet; }
 
     ToddlerSettings& settings() { return m_settings; }
+    // The parent gate, through which tests hold its spot without waiting.
+    GateOverlay& gate() { return m_gate; }
 
 private:
     void onCardTurnedUp(int slot, int face);
