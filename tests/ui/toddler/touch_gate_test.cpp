@@ -67,6 +67,16 @@ struct TouchGateTest : testing::Test {
     }
 };
 
+// The last tap should have closed the modal window; if not, it is closed, so that the test fails
+// rather than hangs.
+void expectClosedByTap(QWidget& modal)
+{
+    if (modal.isVisible()) {
+        ADD_FAILURE() << "a tap did not close " << modal.objectName().toStdString();
+        modal.close();
+    }
+}
+
 // Locked, the board still takes taps. A short press on the spot asks nothing; held, it asks in
 // words, with buttons; a wrong number puts the question away, and the right one leaves.
 TEST_F(TouchGateTest, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
@@ -124,9 +134,10 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
         auto* minutes = modal.findChild<QComboBox*>();
         tap(minutes);
         QAbstractItemView* list = minutes->view();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+        EXPECT_TRUE(list->isVisible()) << "the list of play times";
         tap(*list->viewport(), list->visualRect(minutes->model()->index(2, 0)).center());
         tap(modal.findChild<QPushButton*>(QStringLiteral("startButton")));
+        expectClosedByTap(modal);
     });
     QTest::keyClick(&window, Qt::Key_F11);
     ASSERT_TRUE(toddlerMode.isOn());
@@ -140,6 +151,7 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
         auto& options = dynamic_cast<OptionsDialog&>(modal);
         tap(options.checkBox(1));
         tap(options.okButton());
+        expectClosedByTap(modal);
     });
     window.openOptions();
     EXPECT_NE(window.game().globals().PairSound, pairSound);
