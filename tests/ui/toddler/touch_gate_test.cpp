@@ -112,6 +112,22 @@ TEST_F(TouchGateTest, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
     EXPECT_EQ(clicks.size(), 1) << "no tap on the gate reached a card";
 }
 
+// Where the style draws them: a round button's text may end well before the button does.
+void tapItsRound(QRadioButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    tap(button, button.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button).center());
+}
+
+void tapItsUpArrow(QSpinBox& box)
+{
+    QStyleOptionSpinBox option;
+    option.initFrom(&box);
+    option.subControls = QStyle::SC_SpinBoxUp;
+    tap(box, box.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &box).center());
+}
+
 // The parent's setup screen is plain widgets, which Qt serves from touches as from the mouse; and
 // the lock leaves taps to the window's dialogs.
 TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
@@ -119,15 +135,8 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     test::whenModalOpens([](QWidget& modal) {
-        auto* capitals = modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals"));
-        QStyleOptionButton round;
-        round.initFrom(capitals);
-        tap(*capitals, capitals->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &round, capitals).center());
-        auto* pairs = modal.findChild<QSpinBox*>();
-        QStyleOptionSpinBox option;
-        option.initFrom(pairs);
-        option.subControls = QStyle::SC_SpinBoxUp;
-        tap(*pairs, pairs->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, pairs).center());
+        tapItsRound(*modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals")));
+        tapItsUpArrow(*modal.findChild<QSpinBox*>());
         tap(modal.findChild<QCheckBox*>(QStringLiteral("grows")));
         auto* sounds = modal.findChild<QSlider*>(QStringLiteral("soundVolume"));
         tap(*sounds, QPoint(4, sounds->height() / 2));
