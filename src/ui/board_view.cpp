@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTouchEvent>
 
 namespace twindle {
 
@@ -15,6 +16,7 @@ BoardView::BoardView(const Game& game, QWidget* parent)
     , m_game(game)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -93,6 +95,49 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
     const int released = cardAt(event->position().toPoint());
     if (std::exchange(m_pressed, kNoCard) == released && released != kNoCard)
         emit cardClicked(released);
+}
+
+bool BoardView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel: return touchEvent(static_cast<QTouchEvent*>(event));
+    default: return QWidget::event(event);
+    }
+}
+
+// The board takes every touch that begins on it, so that Qt makes no mouse events of them as
+// well: those would turn a card a second time, or turn the card under a second finger, and make
+// double clicks. TouchTaps decides which card a touch turns. A touch that begins on a widget
+// laid over the board (the parent gate's) is left to it, and Qt serves it as the mouse.
+bool BoardView::touchEvent(QTouchEvent* event)
+{
+    if (event->type() == QEvent::TouchBegin) {
+        if (!event->points().isEmpty() && childAt(event->points().front().position().toPoint()) != nullptr) {
+            event->ignore();
+            return false;
+        }
+        m_taps.reset();
+    }
+    int tapped = kNoCard;
+    for (const QEventPoint& point : event->points()) {
+        const int card = cardAt(point.position().toPoint());
+        switch (point.state()) {
+        case QEventPoint::State::Pressed: m_taps.pressed(point.id(), card); break;
+        case QEventPoint::State::Updated: m_taps.moved(point.id(), card); break;
+        case QEventPoint::State::Released:
+            if (const int released = m_taps.released(point.id(), card); released != kNoCard)
+                tapped = released;
+            break;
+        default: break;
+        }
+    }
+    event->accept();
+    if (tapped != kNoCard)
+        emit cardClicked(tapped);
+    return true;
 }
 
 } // namespace twindle

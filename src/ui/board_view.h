@@ -1,16 +1,19 @@
 #pragma once
 
 #include "game/game.h"
+#include "ui/touch_taps.h"
 
 #include <QWidget>
+
+class QTouchEvent;
 
 namespace twindle {
 
 class BoardGeometry;
 
 // The board: paints the game's records as they stand, scaled to the space it has, and turns a
-// click on a card into the index of the card that was clicked. It keeps no game state of its
-// own.
+// click or a tap on a card into the index of the card that was clicked. It keeps no game state
+// of its own.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -24,24 +27,27 @@ public:
     qreal scale() const;
 
 signals:
-    // A press and a release on the same card of the game: its slot.
+    // A press and a release on the same card of the game, or a tap on it: its slot.
     void cardClicked(int index);
     void resized();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    static constexpr int kNoCard = -1;
+    static constexpr int kNoCard = TouchTaps::kNoCard;
 
     // The slot of the card under the pointer, or kNoCard.
     int cardAt(QPoint position) const;
+    bool touchEvent(QTouchEvent* event);
 
     const Game& m_game;
     int m_pressed = kNoCard;
+    TouchTaps m_taps;
 };
 
 } // namespace twindle

@@ -105,11 +105,16 @@ void clickBoard(MainWindow& window, QPoint point)
     QTest::mouseClick(&window.board(), Qt::LeftButton, Qt::NoModifier, point);
 }
 
-void clickCard(MainWindow& window, int slot)
+QRect cardPlace(MainWindow& window, int slot)
 {
     const CardSlot& card = window.game().cards()[std::size_t(slot)];
-    const QRect place = BoardGeometry(window.board().size()).toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
-    clickBoard(window, place.center());
+    const Size size = BoardGrid(window.game().globals().CardCount).card;
+    return BoardGeometry(window.board().size()).toPixels(card.Left, card.Top, size.width, size.height);
+}
+
+void clickCard(MainWindow& window, int slot)
+{
+    clickBoard(window, cardPlace(window, slot).center());
 }
 
 void dealThroughDialog(MainWindow& window, int kind, int count, Answer answer)

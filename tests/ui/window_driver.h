@@ -33,6 +33,9 @@ QColor pixelAt(MainWindow& window, QPoint point);
 // A press and release of the left button on the board.
 void clickBoard(MainWindow& window, QPoint point);
 
+// Where the board paints a card of the game now, at any scale.
+QRect cardPlace(MainWindow& window, int slot);
+
 // A click on the middle of a card of the game where the board paints it now, at any scale.
 void clickCard(MainWindow& window, int slot);
 

@@ -1,9 +1,12 @@
 #include "gate_overlay.h"
 
+#include "ui/toddler/gate_pad.h"
 #include "ui/toddler/toddler_log.h"
 
 #include <QLabel>
 #include <QRandomGenerator>
+
+#include <algorithm>
 
 namespace twindle {
 
@@ -30,19 +33,35 @@ GateOverlay::GateOverlay(QWidget& board)
     m_clock.start();
     m_patience.setSingleShot(true);
     connect(&m_patience, &QTimer::timeout, this, &GateOverlay::waitForKey);
+    m_hold.setSingleShot(true);
+    m_hold.setTimerType(Qt::PreciseTimer);
+    connect(&m_hold, &QTimer::timeout, this, &GateOverlay::checkHold);
+}
+
+long long GateOverlay::now() const
+{
+    return m_clock.elapsed() + m_elapsedMs;
 }
 
 void GateOverlay::waitForKey()
 {
-    if (m_gate.wait(m_clock.elapsed()) == ParentGate::Step::Asking)
-        m_patience.start(int(m_gate.deadline() - m_clock.elapsed()));
+    if (m_gate.wait(now()) == ParentGate::Step::Asking)
+        m_patience.start(int(m_gate.deadline() - now()));
     show();
 }
 
 void GateOverlay::pressKey(int key)
 {
+    if (gateKey(key) == ParentGate::Key::Escape)
+        m_byTouch = false;
+    press(gateKey(key), key - Qt::Key_0);
+}
+
+// A key, or a button of the question asked by touch.
+void GateOverlay::press(ParentGate::Key key, int digit)
+{
     const ParentGate::Step before = m_gate.step();
-    const ParentGate::Step after = m_gate.press(gateKey(key), key - Qt::Key_0, m_clock.elapsed());
+    const ParentGate::Step after = m_gate.press(key, digit, now());
     if (after == ParentGate::Step::Passed) {
         close();
         emit passed();
@@ -50,24 +69,95 @@ void GateOverlay::pressKey(int key)
     }
     if (before == ParentGate::Step::Closed && after == ParentGate::Step::Closed)
         return;  // a child's key: nothing happens at all
-    if (after == ParentGate::Step::Asking) {
-        if (gateKey(key) == ParentGate::Key::Escape)
-            qCInfo(lcToddler, "asking a grown-up for %s (%s)", m_gate.answer().c_str(), m_gate.question().c_str());
-        m_patience.start(int(ParentGate::kPatienceMs));
+    if (key == ParentGate::Key::Escape) {
+        asked();
+        return;
     }
+    if (after == ParentGate::Step::Asking)
+        m_patience.start(int(ParentGate::kPatienceMs));
+    show();
+}
+
+// A new number is asked, by Escape or by the held spot.
+void GateOverlay::asked()
+{
+    qCInfo(lcToddler, "asking a grown-up%s for %s (%s)", m_byTouch ? " by touch" : "", m_gate.answer().c_str(),
+           m_gate.question().c_str());
+    m_patience.start(int(ParentGate::kPatienceMs));
     show();
 }
 
 void GateOverlay::close()
 {
     m_patience.stop();
+    m_hold.stop();
+    m_gate.endHold();
     m_gate.close();
     show();
 }
 
+void GateOverlay::setSpotShown(bool shown)
+{
+    if (shown && m_spot == nullptr) {
+        m_spot = new GateSpot(m_board);
+        connect(m_spot, &GateSpot::pressed, this, [this] {
+            m_gate.startHold(now());
+            m_hold.start(int(ParentGate::kHoldMs));
+        });
+        connect(m_spot, &GateSpot::released, this, [this] {
+            m_gate.endHold();
+            m_hold.stop();
+        });
+    }
+    if (m_spot != nullptr)
+        m_spot->setVisible(shown);
+    if (shown)
+        raise();
+}
+
+void GateOverlay::raise()
+{
+    if (m_spot != nullptr)
+        m_spot->raise();
+}
+
+// The timer may come a little early; the gate keeps the time.
+void GateOverlay::checkHold()
+{
+    if (m_gate.askIfHeld(now())) {
+        m_byTouch = true;
+        asked();
+    } else if (m_gate.isHolding()) {
+        m_hold.start(int(m_gate.holdDeadline() - now()));
+    }
+}
+
+void GateOverlay::elapseHold()
+{
+    if (!m_hold.isActive())
+        return;
+    m_hold.stop();
+    m_elapsedMs += std::max(0LL, m_gate.holdDeadline() - now());
+    checkHold();
+}
+
 void GateOverlay::show()
 {
-    if (m_gate.step() != ParentGate::Step::Asking) {
+    const bool asking = m_gate.step() == ParentGate::Step::Asking;
+    showHint(asking && !m_byTouch);
+    if (asking && m_byTouch && m_pad == nullptr) {
+        m_pad = new GatePad(m_board);
+        connect(m_pad, &GatePad::keyPressed, this, &GateOverlay::press);
+    }
+    if (asking && m_byTouch)
+        m_pad->showQuestion(QString::fromStdString(m_gate.question()), QString::fromStdString(m_gate.typed()));
+    else if (m_pad != nullptr)
+        m_pad->hide();
+}
+
+void GateOverlay::showHint(bool shown)
+{
+    if (!shown) {
         if (m_hint != nullptr)
             m_hint->hide();
         return;

@@ -48,15 +48,31 @@ ParentGate::Step ParentGate::wait(long long now)
     return m_step;
 }
 
+void ParentGate::ask(long long now)
+{
+    m_lastKey = now;
+    const int number = m_drawNumber();
+    m_answer = std::to_string(number);
+    m_question = numberInWords(number);
+    m_typed.clear();
+    m_step = Step::Asking;
+}
+
+bool ParentGate::askIfHeld(long long now)
+{
+    if (!isHolding() || now < holdDeadline())
+        return false;
+    endHold();
+    ask(now);
+    return true;
+}
+
 ParentGate::Step ParentGate::press(Key key, int digit, long long now)
 {
     m_lastKey = now;
     if (key == Key::Escape) {
-        const int number = m_drawNumber();
-        m_answer = std::to_string(number);
-        m_question = numberInWords(number);
-        m_typed.clear();
-        return m_step = Step::Asking;
+        ask(now);
+        return m_step;
     }
     if (m_step != Step::Asking)
         return m_step;

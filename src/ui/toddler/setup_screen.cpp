@@ -48,7 +48,8 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
     auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
-                                 "and type the number it asks for."));
+                                 "and type the number it asks for; on a touch screen, hold a finger on the "
+                                 "ring in the top right corner for three seconds and tap the number."));
     wayOut->setWordWrap(true);
     wayOut->setFont(arialFont(kPoints * 0.8));
 

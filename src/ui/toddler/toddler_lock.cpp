@@ -47,6 +47,7 @@ void ToddlerLock::engage()
         return;
     m_engaged = true;
     qApp->installEventFilter(this);
+    m_gate.setSpotShown(true);
     holdInput();
     m_restoreCheck.start();
 }
@@ -60,6 +61,7 @@ void ToddlerLock::release()
     m_holdRetry.stop();
     m_restoreCheck.stop();
     m_gate.close();
+    m_gate.setSpotShown(false);
     releaseKeyboardAndPointer();
     m_shortcuts.release();
 }
@@ -90,7 +92,8 @@ bool ToddlerLock::isMainWindowEvent(QObject* watched) const
 }
 
 // Watches the whole application while engaged: the keys and the window's own requests. Events
-// of the program's dialogs, such as the new game dialog a parent opens, are theirs.
+// of the program's dialogs, such as the new game dialog a parent opens, are theirs; touches and
+// the mouse go where they fall, on the board or on the gate's spot and buttons.
 bool ToddlerLock::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isMainWindowEvent(watched))

@@ -17,7 +17,8 @@ class GateOverlay;
 // pointer are held (toolkit/input_grab.h), and on Wayland the compositor is asked for its own
 // keys while the board has the keyboard (toolkit/shortcuts_inhibitor.h), so that the window
 // manager's and desktop's keys reach the game, which ignores every key but the gate's: each goes
-// to the parent gate (gate_overlay.h), the only way out.
+// to the parent gate (gate_overlay.h), the only way out, whose spot to hold on a touch screen
+// shows while the lock is engaged.
 //
 // Every refusal is told to the log category twindle.toddler, at info level.
 class ToddlerLock final : public QObject {

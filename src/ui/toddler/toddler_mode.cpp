@@ -128,6 +128,7 @@ void ToddlerMode::afterWin()
     }
     qCInfo(lcToddler) << "play time is over: all done until a grown-up comes";
     m_allDone = new AllDoneScreen(m_window.board());
+    m_gate.raise();  // the way out by touch stays within reach
     say(spokenAllDone());
 }
 

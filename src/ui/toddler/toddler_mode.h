@@ -41,6 +41,8 @@ public:
     void setQuiet(bool quiet) { m_quiet = quiet; }
 
     ToddlerSettings& settings() { return m_settings; }
+    // The parent gate, through which tests hold its spot without waiting.
+    GateOverlay& gate() { return m_gate; }
 
     // The family's cards, read afresh and shown on the board from now on; the pairs they allow.
     int useFamilyCards();

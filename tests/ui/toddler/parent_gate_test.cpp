@@ -55,5 +55,30 @@ TEST(ParentGate, WaitsTwentySecondsAfterTheLastKey)
     EXPECT_EQ(gate.press(Key::Enter, 0, 41000), Step::Closed) << "too late for the digit typed";
 }
 
+// On a touch screen: a press held on the spot for 3 s asks as Escape does, and gives the question
+// its 20 s; lifted sooner it asks nothing, and one press asks once. The buttons answer as keys.
+TEST(ParentGate, AsksWhenItsSpotIsHeldThreeSeconds)
+{
+    ParentGate gate([] { return 512; });
+    using Key = ParentGate::Key;
+    using Step = ParentGate::Step;
+    gate.startHold(1000);
+    gate.endHold();
+    EXPECT_FALSE(gate.askIfHeld(9000)) << "lifted at once";
+    gate.startHold(10000);
+    EXPECT_FALSE(gate.askIfHeld(12999));
+    EXPECT_EQ(gate.step(), Step::Closed);
+    EXPECT_TRUE(gate.askIfHeld(13000));
+    EXPECT_EQ(gate.question(), "five hundred twelve");
+    EXPECT_FALSE(gate.askIfHeld(16000)) << "asked once";
+    EXPECT_EQ(gate.wait(32999), Step::Asking);
+    EXPECT_EQ(gate.wait(33000), Step::Closed);
+    gate.startHold(40000);
+    ASSERT_TRUE(gate.askIfHeld(43000));
+    for (const int digit : {5, 1, 2})
+        gate.press(Key::Digit, digit, 44000);
+    EXPECT_EQ(gate.press(Key::Enter, 0, 44000), Step::Passed);
+}
+
 } // namespace
 } // namespace twindle

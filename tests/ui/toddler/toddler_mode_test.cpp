@@ -155,6 +155,8 @@ TEST_F(ToddlerModeTest, GrowsWithTheChildAndEndsWithAllDoneWhenTheTimeIsUp)
     ASSERT_NE(allDone, nullptr);
     EXPECT_TRUE(allDone->isVisible());
     EXPECT_EQ(window.game().globals().CardsMatched, 6) << "no new deal";
+    const QWidget* spot = window.findChild<QWidget*>(QStringLiteral("parentGateSpot"));
+    EXPECT_EQ(window.board().childAt(spot->geometry().center()), spot) << "the way out by touch, above it";
     passTheGate(window);
     EXPECT_FALSE(toddlerMode.isOn());
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr);
