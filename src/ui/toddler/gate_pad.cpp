@@ -52,9 +52,13 @@ void GateSpot::paintEvent(QPaintEvent*)
     painter.drawEllipse(QRectF(rect()).adjusted(3, 3, -3, -3));
 }
 
+// Only a finger: where there is a mouse there are keys, and a child holding the mouse button
+// down in the corner should get no nearer to the way out.
 void GateSpot::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    const QPointingDevice* device = event->pointingDevice();
+    if (event->button() != Qt::LeftButton || device == nullptr
+        || device->type() != QInputDevice::DeviceType::TouchScreen)
         return;
     m_down = true;
     update();

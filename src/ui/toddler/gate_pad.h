@@ -9,8 +9,8 @@ class QLabel;
 namespace twindle {
 
 // The parent gate's way in on a screen with no keys: a small marked spot in the board's top
-// right corner. It tells when a finger (or the mouse button) comes down on it and when that
-// press ends; the gate times the press.
+// right corner. It tells when a finger comes down on it and when that press ends; the gate
+// times the press. The mouse does nothing there.
 class GateSpot final : public QWidget {
     Q_OBJECT
 

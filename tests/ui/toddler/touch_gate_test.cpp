@@ -77,8 +77,8 @@ void expectClosedByTap(QWidget& modal)
     }
 }
 
-// Locked, the board still takes taps. A short press on the spot asks nothing; held, it asks in
-// words, with buttons; a wrong number puts the question away, and the right one leaves.
+// Locked, the board still takes taps. A short press on the spot asks nothing, nor does the mouse
+// held down there; a finger held there asks in words, with buttons; a wrong number puts the question away, and the right one leaves.
 TEST_F(TouchGateTest, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
 {
     window.show();
@@ -91,6 +91,11 @@ TEST_F(TouchGateTest, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
 
     holdTheSpot(false);
     EXPECT_FALSE(asked()) << "a short press";
+    QWidget* spot = findOnBoard("parentGateSpot");
+    QTest::mousePress(spot, Qt::LeftButton, {}, spot->rect().center());
+    toddlerMode.gate().elapseHold();
+    QTest::mouseRelease(spot, Qt::LeftButton, {}, spot->rect().center());
+    EXPECT_FALSE(asked()) << "the mouse held down there";
     holdTheSpot(true);
     ASSERT_TRUE(asked());
     const auto* question = board.findChild<QLabel*>(QStringLiteral("parentGatePadText"));
