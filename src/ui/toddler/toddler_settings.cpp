@@ -37,6 +37,10 @@ ToddlerSettings::~ToddlerSettings() = default;
 // where it can be written.
 void ToddlerSettings::checkReadable()
 {
+    // QSettings parses a section of its file only when a key of that section is asked for, and
+    // only then knows that it is damaged; a file it may not open it tells at once. Listing every
+    // key parses them all.
+    m_settings->allKeys();
     if (m_settings->status() == QSettings::NoError)
         return;
     qCWarning(lcToddler).noquote() << "could not read the settings in" << m_settings->fileName()
