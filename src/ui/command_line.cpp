@@ -30,22 +30,32 @@ QString kindNames()
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-// The board's grids in pixels of the window's own size, for scripts that click on cards: one line
-// a count, "cards 8: lefts 75 178 280 382; tops 57 185; card 81 x 110".
+// The board's grids, for scripts that click on cards: one line a count in pixels of the window's
+// own size, "cards 8: lefts 75 178 280 382; tops 57 185; card 81 x 110", and one in twips, from
+// which a board of any size finds its pixels as the board does (ui/board_geometry.h), "twips 8:
+// lefts 1125 2670 4200 5730; tops 855 2775; card 1215 x 1650". The first line is the board's own
+// size, "board 527 x 351".
+void printGrid(QTextStream& out, const char* unit, int count, int (*length)(int))
+{
+    const Grid& grid = BoardGrid(count);
+    out << unit << ' ' << count << ": lefts";
+    for (const int left : grid.lefts)
+        out << ' ' << length(left);
+    out << "; tops";
+    for (const int top : grid.tops)
+        out << ' ' << length(top);
+    out << "; card " << length(grid.card.width) << " x " << length(grid.card.height) << '\n';
+}
+
 void printLayout()
 {
     QTextStream out(stdout);
+    out << "board " << twipsToPixels(kBoardWidth) << " x " << twipsToPixels(kBoardHeight) << '\n';
     for (int count = 2; count <= kSlotCount; count += 2) {
         if (!isDealableCount(count))
             continue;
-        const Grid& grid = BoardGrid(count);
-        out << "cards " << count << ": lefts";
-        for (const int left : grid.lefts)
-            out << ' ' << twipsToPixels(left);
-        out << "; tops";
-        for (const int top : grid.tops)
-            out << ' ' << twipsToPixels(top);
-        out << "; card " << twipsToPixels(grid.card.width) << " x " << twipsToPixels(grid.card.height) << '\n';
+        printGrid(out, "cards", count, [](int twips) { return twipsToPixels(twips); });
+        printGrid(out, "twips", count, [](int twips) { return twips; });
     }
 }
 
@@ -152,7 +162,8 @@ void declareOptions(QCommandLineParser& parser)
         {QStringLiteral("list-family-cards"), QStringLiteral("List the family cards, one a line, and end.")},
         {QStringLiteral("remove-family-card"), QStringLiteral("Remove the family card of that name."),
          QStringLiteral("NAME")},
-        {QStringLiteral("print-layout"), QStringLiteral("Print where the cards of every game stand, in pixels, and end.")},
+        {QStringLiteral("print-layout"),
+         QStringLiteral("Print where the cards of every game stand, in pixels and in twips, and end.")},
     });
 }
 

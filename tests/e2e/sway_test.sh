@@ -34,15 +34,11 @@ pass() { echo "ok: $*"; }
 
 # As root: the program, its audio module and this script go where the test user can read them.
 run_as_test_user() {
-    id "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
+    make_test_user "$user"
     local scratch status=0
     scratch=$(mktemp -d)
-    mkdir -p "$scratch/bin" "$scratch/lib"
-    cp "$binary" "$scratch/bin/"
-    cp -r "$(dirname "$binary")/../lib/twindle" "$scratch/lib/" 2>/dev/null || true
     cp "$0" "$scratch/sway_test.sh"
-    chown -R "$user:" "$scratch"
-    chmod 755 "$scratch"
+    hand_over_program "$user" "$binary" "$scratch"
     runuser -u "$user" -- env -i PATH="$PATH" HOME="$scratch" TWINDLE_SWAY_TIMED=1 \
         TWINDLE_SWAY_WORK="$scratch/work" TWINDLE_SWAY_KEEP="${TWINDLE_SWAY_KEEP:-}" \
         TWINDLE_SWAY_IGNORE_INHIBITOR="${TWINDLE_SWAY_IGNORE_INHIBITOR:-}" \
@@ -54,7 +50,10 @@ run_as_test_user() {
     fi
     exit "$status"
 }
-if [ "$(id -u)" -eq 0 ]; then run_as_test_user; fi
+if [ "$(id -u)" -eq 0 ]; then
+    source "$(dirname "$0")/test_user.sh"
+    run_as_test_user
+fi
 
 work=${TWINDLE_SWAY_WORK:-$(mktemp -d)}
 mkdir -p "$work"

@@ -37,11 +37,14 @@ ToddlerSettings::ToddlerSettings(const QString& filePath)
 ToddlerSettings::~ToddlerSettings() = default;
 
 // A file that cannot be read is told once and read as empty; the next choice saved replaces it
-// where it can be written.
-// A file of junk may read as an INI file of junk keys: one that holds nothing this program
-// wrote counts as damaged too.
+// where it can be written. A file of junk may read as an INI file of junk keys: one that holds
+// nothing this program wrote counts as damaged too.
 void ToddlerSettings::checkReadable()
 {
+    // QSettings parses a section of its file only when a key of that section is asked for, and
+    // only then knows that it is damaged; a file it may not open it tells at once. Listing every
+    // key parses them all.
+    m_settings->allKeys();
     const QSettings::Status status = m_settings->status();
     const bool ours = std::ranges::any_of(m_settings->childGroups(), [](const QString& group) {
         return group == QLatin1String("toddler") || group == QLatin1String("levels");
