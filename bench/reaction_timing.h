@@ -20,11 +20,15 @@ void silenceSounds();
 // The middle of a slot's card in a game of `cardCount` cards, where the board paints it.
 QPoint centreOfSlot(MainWindow& window, int cardCount, int slot);
 
-// Clicks a card and repaints the board at once, as the event loop would next; returns the time in
+// Clicks a card and repaints what it changed, as the event loop would next; returns the time in
 // milliseconds.
 double clickAndRepaint(MainWindow& window, int cardCount, int slot);
 
-// Turns every card of a board just dealt, two by two, letting each try resolve. Every turn's time goes
+// A child looks at a new deal a moment before turning a card: the program's idle moments, in
+// which the board draws the new faces ahead.
+void lookAtTheDeal();
+
+// Turns every card of a board just dealt, after a look at it, two by two, letting each try resolve. Every turn's time goes
 // to `times`; when `firstTurns` is given, the turns of faces not in `seenFaces` go there too.
 void turnEveryCard(MainWindow& window, std::vector<double>& times, std::vector<double>* firstTurns,
                    std::set<std::string>& seenFaces);

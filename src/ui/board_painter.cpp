@@ -49,13 +49,17 @@ void paintLetterCard(QPainter& painter, const QRect& bounds, qreal scale, const 
 // The picture is drawn for the device pixels of its place's width, and fills its place: pixel
 // for pixel, or at most a pixel taller or shorter where the scale rounds the two sides apart.
 // Face down, built-in pictures and family photos alike show the card back.
+QPixmap pictureOf(CardArt art, int face, qreal pictureRatio)
+{
+    return face == kFaceDown       ? cardBackPicture(pictureRatio)
+           : art == CardArt::Photo ? familyFacePicture(face, pictureRatio)
+                                   : cardFrontPicture(face, pictureRatio);
+}
+
 void paintPictureCard(QPainter& painter, const QRect& place, CardArt art, int face)
 {
     const qreal pictureRatio = painter.device()->devicePixelRatioF() * place.width() / kCardPixelWidth;
-    const QPixmap picture = face == kFaceDown    ? cardBackPicture(pictureRatio)
-                            : art == CardArt::Photo ? familyFacePicture(face, pictureRatio)
-                                                    : cardFrontPicture(face, pictureRatio);
-    painter.drawPixmap(place, picture);
+    painter.drawPixmap(place, pictureOf(art, face, pictureRatio));
 }
 
 } // namespace
@@ -71,6 +75,15 @@ void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, 
         paintLetterCard(painter, place, board.scale() * grid.cardScale(), look, card.Face);
         break;
     }
+}
+
+void preparePicture(const BoardGeometry& board, const Grid& grid, const CardLook& look, int face,
+                    qreal devicePixelRatio)
+{
+    if (look.art == CardArt::Letter)
+        return;
+    const int placeWidth = board.toPixels(0, 0, grid.card.width, grid.card.height).width();
+    (void)pictureOf(look.art, face, devicePixelRatio * placeWidth / kCardPixelWidth);
 }
 
 void paintFrame(QPainter& painter, const BoardGeometry& board, const Grid& grid, const Frame& frame)

@@ -17,6 +17,11 @@ namespace twindle {
 void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, const CardLook& look,
                const CardSlot& card);
 void paintFrame(QPainter& painter, const BoardGeometry& board, const Grid& grid, const Frame& frame);
+
+// Draws the picture a card of this face will show, at the size its grid's cards are shown at on a
+// device of this pixel ratio, so that turning the card finds it drawn; letters need nothing.
+void preparePicture(const BoardGeometry& board, const Grid& grid, const CardLook& look, int face,
+                    qreal devicePixelRatio);
 void paintCaption(QPainter& painter, const BoardGeometry& board, const TextLabel& caption);
 
 } // namespace twindle

@@ -3,6 +3,7 @@
 #include "game/board_grid.h"
 #include "ui/board_geometry.h"
 #include "ui/board_painter.h"
+#include "game/tag_text.h"
 #include "ui/qt_colour.h"
 
 #include <QMouseEvent>
@@ -18,6 +19,33 @@ BoardView::BoardView(const Game& game, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_prepare.setSingleShot(true);
+    connect(&m_prepare, &QTimer::timeout, this, &BoardView::prepareNextPicture);
+}
+
+void BoardView::refresh()
+{
+    const BoardChanges::Change change = m_changes.since(m_game, size());
+    if (!change.region.isEmpty())
+        update(change.region);
+    if (!change.dealt)
+        return;
+    m_facesToPrepare.clear();
+    for (const CardSlot& card : m_game.cards()) {
+        if (const std::optional<int> face = tagInteger(card.Tag); face && isInPlay(card.Tag))
+            m_facesToPrepare.push_back(*face);
+    }
+    m_prepare.start(0);
+}
+
+void BoardView::prepareNextPicture()
+{
+    if (m_facesToPrepare.empty())
+        return;
+    preparePicture(BoardGeometry(size()), BoardGrid(m_game.globals().CardCount), m_game.kind().look,
+                   m_facesToPrepare.back(), devicePixelRatioF());
+    m_facesToPrepare.pop_back();
+    m_prepare.start(0);
 }
 
 // The board is never smaller than its own size; given more room it grows with it.

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "game/game.h"
+#include "ui/board_changes.h"
 #include "ui/touch_taps.h"
 
+#include <QTimer>
 #include <QWidget>
+
+#include <vector>
 
 class QTouchEvent;
 
@@ -26,6 +30,11 @@ public:
     // How many times the board's own size it is shown at.
     qreal scale() const;
 
+    // Paints again what changed in the game since the last refresh, and nothing else. After a
+    // deal the new faces' pictures are drawn ahead, one at a time while the program waits for
+    // the player, so that a card first turned shows its face at once.
+    void refresh();
+
 signals:
     // A press and a release on the same card of the game, or a tap on it: its slot.
     void cardClicked(int index);
@@ -45,9 +54,14 @@ private:
     int cardAt(QPoint position) const;
     bool touchEvent(QTouchEvent* event);
 
+    void prepareNextPicture();
+
     const Game& m_game;
     int m_pressed = kNoCard;
     TouchTaps m_taps;
+    BoardChanges m_changes;
+    std::vector<int> m_facesToPrepare;
+    QTimer m_prepare;
 };
 
 } // namespace twindle

@@ -163,7 +163,7 @@ void MainWindow::onTimer(GameTimer which)
 
 void MainWindow::mirrorModel()
 {
-    m_board->update();
+    m_board->refresh();
     m_timers.follow(m_game.form());
     mirrorPointers();
 }

@@ -2,6 +2,9 @@
 
 #include "game/invariant_check.h"
 #include "toolkit/random_source.h"
+#include "game/board_grid.h"
+#include "ui/board_changes.h"
+#include "ui/board_geometry.h"
 #include "ui/board_view.h"
 
 #include <QSignalSpy>
@@ -90,6 +93,47 @@ TEST_P(Scales, AClickOnEveryPaintedPixelOfACardAndNoOtherTurnsThatCard)
 INSTANTIATE_TEST_SUITE_P(BoardSizes, Scales,
                          testing::Values(QSize(527, 351), QSize(791, 527), QSize(1054, 702),
                                          QSize(1366, 768), QSize(1920, 1080), QSize(768, 1024)));
+
+// Only what an event changed is painted again: a turned card is its place, a pair found and
+// framed the places of its cards and frames, a deal or a colour of the celebration all of it.
+TEST(BoardChanges, AreThePlacesOfWhatChanged)
+{
+    std::uint64_t clock = 0;
+    ClockMixedRandom random([&] { return ++clock; });
+    NoEffects effects;
+    Game game(random, effects);
+    game.Form_Load();
+    const QSize size(1920, 1080);
+    const BoardGeometry board(size);
+    BoardChanges changes;
+    changes.since(game, size);
+    game.setOptions(false, false);
+    game.dealGame(kPictureCards, 8);
+    BoardChanges::Change change = changes.since(game, size);
+    EXPECT_TRUE(change.dealt);
+    EXPECT_EQ(change.region, QRegion(QRect(QPoint(0, 0), size))) << "a new game: all of it";
+    const auto placeOf = [&](int slot) {
+        const CardSlot& card = game.cards()[std::size_t(slot)];
+        return board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
+    };
+    const auto pairs = test::pairsOf(game);
+    game.card_Click(Integer(pairs[0].first));
+    change = changes.since(game, size);
+    EXPECT_EQ(change.region, QRegion(placeOf(pairs[0].first)));
+    EXPECT_FALSE(change.dealt);
+    game.card_Click(Integer(pairs[0].second));
+    changes.since(game, size);
+    game.fireTimer(GameTimer::PairMatch);
+    change = changes.since(game, size);
+    for (const int slot : {pairs[0].first, pairs[0].second}) {
+        const Frame& frame = game.form().ShapeDone[std::size_t(slot)];
+        // With the edge that antialiasing draws past its place.
+        const QRect framed = board.toPixels(frame.Left, frame.Top, kFrameWidth, kFrameHeight).adjusted(-1, -1, 1, 1);
+        EXPECT_TRUE(QRegion(framed).united(placeOf(slot)).subtracted(change.region).isEmpty()) << "card " << slot;
+    }
+    EXPECT_FALSE(change.region.intersects(placeOf(pairs[1].first))) << "a card that did not change";
+    EXPECT_TRUE(changes.since(game, size).region.isEmpty()) << "nothing changed since";
+}
 
 } // namespace
 } // namespace twindle

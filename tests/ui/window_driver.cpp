@@ -154,7 +154,11 @@ void setOptionsThroughDialog(MainWindow& window, bool cardsDisappear, bool pairS
 
 std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window)
 {
-    const Game& game = window.game();
+    return pairsOf(window.game());
+}
+
+std::vector<std::pair<int, int>> pairsOf(const Game& game)
+{
     const auto tagOf = [&](int i) { return game.cards()[std::size_t(i)].Tag; };
     std::vector<std::pair<int, int>> pairs;
     for (int i = 0; i < game.globals().CardCount; ++i) {

@@ -59,5 +59,6 @@ void findEveryPair(MainWindow& window);
 
 // The pairs of the dealt game, as a player with perfect memory knows them.
 std::vector<std::pair<int, int>> pairsOnBoard(const MainWindow& window);
+std::vector<std::pair<int, int>> pairsOf(const Game& game);
 
 } // namespace twindle::test

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "game/game.h"
+
+#include <QRegion>
+#include <QSize>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace twindle {
+
+// What the board showed when it was last looked at, so that after an event only what changed is
+// painted again: a turned card, a pair leaving, a frame put round it. On a screen of 3840 x 2160
+// the whole board is 33 MB of pixels; a card is a fortieth of it.
+class BoardChanges {
+public:
+    struct Change {
+        QRegion region;       // to paint again, in the widget's pixels
+        bool dealt = false;   // new faces came into play: a deal
+    };
+
+    // Since the last look, for a widget of `size`: the whole of it when the board's colour, its
+    // caption, its game's size or kind, or the widget's size changed.
+    Change since(const Game& game, QSize size);
+
+private:
+    struct Slot {
+        std::string tag;
+        bool visible = false;
+        int face = 0;
+        int left = 0;
+        int top = 0;
+        bool framed = false;
+        int frameLeft = 0;
+        int frameTop = 0;
+        friend bool operator==(const Slot&, const Slot&) = default;
+    };
+    struct Shown {
+        QSize size;
+        Colour backColor = 0;
+        bool caption = false;
+        Integer cardCount = 0;
+        Integer cardType = 0;
+        std::array<Slot, kSlotCount> cards;
+    };
+
+    static Shown look(const Game& game, QSize size);
+    static QRegion placesOf(const Slot& slot, const Shown& shown);
+
+    std::optional<Shown> m_last;
+};
+
+} // namespace twindle
