@@ -30,11 +30,13 @@ QString kindNames()
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-// The board's grids in pixels of the window's own size, for scripts that click on cards: one line
-// a count, "cards 8: lefts 75 178 280 382; tops 57 185; card 81 x 110".
+// The board's grids in pixels of the window's own size, for scripts that click on cards: the
+// board's size, "board 527 x 351", which a full-screen board is scaled from; then one line a count,
+// "cards 8: lefts 75 178 280 382; tops 57 185; card 81 x 110".
 void printLayout()
 {
     QTextStream out(stdout);
+    out << "board " << twipsToPixels(kBoardWidth) << " x " << twipsToPixels(kBoardHeight) << '\n';
     for (int count = 2; count <= kSlotCount; count += 2) {
         if (!isDealableCount(count))
             continue;
