@@ -4,7 +4,9 @@
 # from the command line; a game of three pairs won on the full-screen board with a perfect memory,
 # every turned card showing its photo's card picture in a coloured frame, and the next game dealt
 # at three pairs again, since a fourth needs a fourth photo; then the editor from the setup screen
-# by keyboard and mouse: a photo added through the file dialog, a card renamed, one removed.
+# by keyboard and mouse: a photo added through the file dialog, a card renamed, one removed; and
+# last, with a fourth photo, the game after a won game of three pairs has four.
+# TWINDLE_KEEP_WORK=1 keeps the screenshots and the measured distances.
 # Usage: tests/e2e/family_window_test.sh path/to/twindle
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -183,6 +185,5 @@ win_three_pairs 8
 pass "with four photos a game of three pairs won without a slip is followed by four pairs ($SAW)"
 # A sanitizer build says what it found in the log, and the program goes on or ends by the kill.
 grep -E "ERROR: [A-Za-z]+Sanitizer|runtime error:" "$work/twindle.log" && fail "the sanitizers reported the above"
-# TWINDLE_KEEP_WORK=1 keeps the screenshots and the figures, to look at.
 [ -n "${TWINDLE_KEEP_WORK:-}" ] && echo "kept: $work" || rm -rf "$work"
 echo "family_window_test: passed"

@@ -14,8 +14,10 @@ measure_full_screen_board() {
     FULL_Y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$info")
     FULL_W=$(awk '/^ *Width:/ { print $2 }' <<<"$info")
     FULL_H=$(awk '/^ *Height:/ { print $2 }' <<<"$info")
-    read -r board_w board_h < <(sed -n 's/^board \([0-9]*\) x \([0-9]*\)$/\1 \2/p' <<<"${TWINDLE_LAYOUT:?call load_layout first}")
-    read -r FULL_SCALE FULL_OFFSET_X FULL_OFFSET_Y < <(awk -v w="$FULL_W" -v h="$FULL_H" -v bw="$board_w" -v bh="$board_h" '
+    read -r board_w board_h < <(sed -n 's/^board \([0-9]*\) x \([0-9]*\)$/\1 \2/p' \
+        <<<"${TWINDLE_LAYOUT:?call load_layout first}")
+    read -r FULL_SCALE FULL_OFFSET_X FULL_OFFSET_Y < <(awk -v w="$FULL_W" -v h="$FULL_H" \
+        -v bw="$board_w" -v bh="$board_h" '
         BEGIN { s = w / bw; if (h / bh < s) s = h / bh
                 printf "%.6f %d %d\n", s, int((w - int(bw * s)) / 2), int((h - int(bh * s)) / 2) }')
     # The layout's whole pixels leave out up to 14 of a pixel's 15 twips, which the board scales.
@@ -50,7 +52,8 @@ find_full_card() {
     local image=$1 count=$2 slot=$3 margin=$((FULL_SLACK + 2)) board box
     full_card_place "$count" "$slot"
     board=$(convert "$image" -format "%[pixel:p{$FULL_X,$FULL_Y}]" info:)
-    box=$(convert "$image" -crop "$((PLACE_W + 2 * margin))x$((PLACE_H + 2 * margin))+$((PLACE_X - margin))+$((PLACE_Y - margin))" \
+    box=$(convert "$image" \
+        -crop "$((PLACE_W + 2 * margin))x$((PLACE_H + 2 * margin))+$((PLACE_X - margin))+$((PLACE_Y - margin))" \
         +repage -bordercolor "$board" -border 1 -format '%@' info: 2>/dev/null)
     read -r CARD_W CARD_H CARD_X CARD_Y <<<"${box//[x+]/ }"
     [ "${CARD_W:-0}" -gt 0 ] || return 1
@@ -99,7 +102,7 @@ turn_full_card() {
             return
         fi
     done
-    echo "xdriver: slot $slot did not turn" >&2
+    echo "full_screen_board: slot $slot did not turn" >&2
     return 1
 }
 
@@ -117,13 +120,14 @@ wait_for_try_end() {
         if [ "$a" = "$BACK_PRINT" ] && [ "$b" = "$BACK_PRINT" ]; then
             TRY_END=back
             return 0
-        elif [ "$a" != "$BACK_PRINT" ] && [ "$a" != "$face_a" ] && [ "$b" != "$BACK_PRINT" ] && [ "$b" != "$face_b" ]; then
+        elif [ "$a" != "$BACK_PRINT" ] && [ "$a" != "$face_a" ] \
+            && [ "$b" != "$BACK_PRINT" ] && [ "$b" != "$face_b" ]; then
             TRY_END=gone
             return 0
         fi
         sleep 0.1
     done
-    echo "xdriver: the try of slots $first and $second did not end (they show $a and $b)" >&2
+    echo "full_screen_board: the try of slots $first and $second did not end (they show $a and $b)" >&2
     return 1
 }
 
@@ -157,11 +161,11 @@ play_full_screen_game() {
         done
         if [ -z "$first" ]; then
             first=$(_unseen)
-            [ -n "$first" ] || { echo "xdriver: every card left was seen, and no two are alike" >&2; return 1; }
+            [ -n "$first" ] || { echo "full_screen_board: every card left was seen, and no two are alike" >&2; return 1; }
             seen[$first]=$(turn_full_card "$count" "$first" "$identify") || return 1
             second=$(_seen_twin "${seen[$first]}" "$first")
             [ -n "$second" ] || second=$(_unseen "$first")
-            [ -n "$second" ] || { echo "xdriver: no card left to pair with slot $first" >&2; return 1; }
+            [ -n "$second" ] || { echo "full_screen_board: no card left to pair with slot $first" >&2; return 1; }
         else
             seen[$first]=$(turn_full_card "$count" "$first" "$identify") || return 1
         fi
@@ -170,10 +174,10 @@ play_full_screen_game() {
         wait_for_try_end "$count" "$first" "$second" || return 1
         # The game must judge the pair as it looks.
         if [ "$TRY_END" = gone ] && [ "${seen[$second]}" != "${seen[$first]}" ]; then
-            echo "xdriver: slots $first and $second, unlike (${seen[$first]}, ${seen[$second]}), were taken as a pair" >&2
+            echo "full_screen_board: slots $first and $second, unlike (${seen[$first]}, ${seen[$second]}), were taken as a pair" >&2
             return 1
         elif [ "$TRY_END" = back ] && [ "${seen[$second]}" = "${seen[$first]}" ]; then
-            echo "xdriver: slots $first and $second, alike (${seen[$first]}), were not taken as a pair" >&2
+            echo "full_screen_board: slots $first and $second, alike (${seen[$first]}), were not taken as a pair" >&2
             return 1
         fi
         [ "$TRY_END" = gone ] && unset "left[$first]" "left[$second]"
