@@ -148,7 +148,8 @@ CommandLine readCommandLine(const QStringList& arguments)
                                                     "the parent first."));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Cards in toddler mode say nothing."));
     const QCommandLineOption layout(QStringLiteral("print-layout"),
-                                    QStringLiteral("Print where the cards of every game stand, in pixels, and end."));
+                                    QStringLiteral("Print the board's size and where the cards of every game "
+                                                   "stand, in pixels, and end."));
     parser.addOptions({toddler, quiet});
     parser.addOptions({
         {QStringLiteral("kind"), QStringLiteral("Toddler mode's cards: %1.").arg(kindNames()), QStringLiteral("kind")},
