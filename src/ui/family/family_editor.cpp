@@ -85,6 +85,8 @@ QWidget* FamilyEditor::makeCardPanel()
     layout->addRow(tr("Voice:"), m_voice);
     layout->addRow(m_replace);
     m_name->setMaxLength(int(kLongestName) * 2);  // UTF-16 units; the deck counts characters
+    // Enter after a typed name takes the name and nothing more: it must not open a file dialog.
+    m_replace->setAutoDefault(false);
     connect(m_crop, &CropView::frameChanged, this, &FamilyEditor::recropSoon);
     connect(m_name, &QLineEdit::editingFinished, this, &FamilyEditor::renameCard);
     connect(m_replace, &QPushButton::clicked, this, &FamilyEditor::replacePhoto);
@@ -133,7 +135,12 @@ QIcon FamilyEditor::iconOf(const FamilyCard& card)
     if (!m_icons.contains(card.picture)) {
         QImageReader reader(card.picture);
         reader.setScaledSize(kIconSize);
-        m_icons.insert(card.picture, QIcon(QPixmap::fromImage(reader.read())));
+        const QPixmap picture = QPixmap::fromImage(reader.read());
+        QIcon icon(picture);
+        // The selected card shows the photo's own colours, not the style's tint of them: its
+        // name's highlight says it is selected.
+        icon.addPixmap(picture, QIcon::Selected);
+        m_icons.insert(card.picture, icon);
     }
     return m_icons.value(card.picture);
 }

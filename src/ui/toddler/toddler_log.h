@@ -4,7 +4,8 @@
 
 namespace twindle {
 
-// What toddler mode refuses and why, at info level: QT_LOGGING_RULES="twindle.toddler.info=true".
+// What toddler mode refuses and why, at info level: QT_LOGGING_RULES="twindle.toddler.info=true";
+// and which family card each turned card is, at debug level.
 Q_DECLARE_LOGGING_CATEGORY(lcToddler)
 
 } // namespace twindle

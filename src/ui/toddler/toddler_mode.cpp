@@ -2,6 +2,7 @@
 
 #include "assets/family_faces.h"
 #include "assets/resource_catalogue.h"
+#include "game/card_kinds.h"
 #include "ui/family/family_editor.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
@@ -138,6 +139,12 @@ void ToddlerMode::onCardTurnedUp(int slot, int face)
     if (!m_plan)
         return;
     m_plan->cardTurnedUp(slot);
+    // Which of the parent's cards the deal put there, so that what the board shows can be checked
+    // against the deck.
+    const auto card = std::size_t(face - kFirstFamilyFace);
+    if (m_setup.cardType == kFamilyPhotos && card < m_familyDeck.cards().size())
+        qCDebug(lcToddler).noquote() << "card" << slot << "turned up: the family card"
+                                     << m_familyDeck.cards()[card].name;
     say(spokenWord(m_window.game().kind().word(face)));
 }
 
