@@ -1,7 +1,7 @@
 # Run by CPack once the package's files are staged (CPACK_PRE_BUILD_SCRIPTS): Depends is what
 # dpkg-shlibdeps reads off every ELF file in the package. CPack's own SHLIBDEPS would give the
 # same list, but it also writes maintainer scripts that call ldconfig for any shared object
-# under /usr/lib, and the audio module there is loaded by path, never looked up by the linker.
+# under /usr/lib, and the modules there are loaded by path, never looked up by the linker.
 file(GLOB_RECURSE staged LIST_DIRECTORIES false "${CPACK_TEMPORARY_DIRECTORY}/*")
 set(elf_files)
 foreach(file IN LISTS staged)

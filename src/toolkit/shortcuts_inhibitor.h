@@ -7,9 +7,10 @@
 
 class QLoggingCategory;
 class QWindow;
-struct wl_surface;
 
 namespace twindle {
+
+class CompositorShortcuts;
 
 // Asks a Wayland compositor to pass every key to one window while that window has the keyboard,
 // the compositor's own shortcuts included (Super, Alt+Tab, the workspace keys, its close key):
@@ -17,9 +18,9 @@ namespace twindle {
 // X11 (input_grab.h). sway (and the other wlroots compositors) and KWin grant it at once; GNOME
 // asks the user first. A compositor may still keep a key of its own to take its shortcuts back.
 //
-// Only on Wayland: elsewhere (X11, offscreen) it does nothing. What the compositor answers is
-// told to the given log category at info level; that it lacks the protocol, or declined, only
-// once.
+// Only on Wayland, where it loads the module that speaks the protocol (compositor_shortcuts.h);
+// elsewhere (X11, offscreen) it does nothing. What the compositor answers is told to the given
+// log category at info level; that it lacks the protocol, or declined, only once.
 class ShortcutsInhibitor final : public QObject {
     Q_OBJECT
 
@@ -33,26 +34,18 @@ public:
     // The compositor's shortcuts work again.
     void release();
 
-signals:
-    // The compositor passes its own keys to the window (true), or no longer does.
-    void activeChanged(bool active);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class Manager;
-    class Request;
-
-    bool hasManager();
+    bool hasProtocol();
     void answer(bool active);
     void tellOnce(const char* what);
 
     const QLoggingCategory& m_log;
-    std::unique_ptr<Manager> m_manager;
-    std::unique_ptr<Request> m_request;
+    std::unique_ptr<CompositorShortcuts> m_protocol;
+    bool m_loadTried = false;
     QPointer<QWindow> m_window;
-    wl_surface* m_surface = nullptr;
     bool m_everActive = false;
     bool m_told = false;
 };
