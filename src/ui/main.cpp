@@ -1,4 +1,5 @@
 #include "assets/fonts.h"
+#include "toolkit/teardown_watchdog.h"
 #include "ui/application_setup.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <chrono>
+#include <optional>
 #include <vector>
 
 int main(int argc, char* argv[])
@@ -27,6 +30,8 @@ int main(int argc, char* argv[])
         return commandLine.exitStatus;
 
     twindle::useOnlyBuiltInFonts();
+    // Made before the application, so that it outlives it and watches its destruction.
+    std::optional<twindle::TeardownWatchdog> watchdog;
     QApplication app(argc, argv);
     twindle::setUpApplication();
 
@@ -43,5 +48,8 @@ int main(int argc, char* argv[])
                 toddlerMode.enter();
         });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    using namespace std::chrono_literals;
+    watchdog.emplace(status, 3s);
+    return status;
 }
