@@ -48,8 +48,8 @@ struct Grid {
     Size frame() const { return {card.width * kFrameWidth / kCardWidth, card.height * kFrameHeight / kCardHeight}; }
 };
 
-// The counts a game can be dealt with: the new game dialog offers 8 to 18; toddler mode starts
-// from 4, two pairs.
+// The counts a game can be dealt with: 4 to 18 cards, in pairs. The new game dialog offers 8 to
+// 18; the smaller games are for dealing on a full screen.
 constexpr bool isDealableCount(int count)
 {
     return count >= 4 && count <= 18 && count % 2 == 0;

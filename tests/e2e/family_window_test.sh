@@ -26,14 +26,6 @@ make_scratch
 FULL_SHOT=$work/screen.miff
 deck=$XDG_DATA_HOME/twindle/family
 
-fail() {
-    echo "FAIL: $*"
-    [ -n "${SAW:-}" ] && echo "saw: $SAW"
-    import -window root "$work/failed.png" 2>/dev/null && echo "the screen now: $work/failed.png"
-    echo "--- the program's output (last lines):"
-    tail -20 "$work/twindle.log" 2>/dev/null || true
-    exit 1
-}
 pass() { echo "ok ($SECONDS s): $*"; }
 
 # A card picture and what it is compared with may differ by this much (root mean square, of full
@@ -79,7 +71,7 @@ win_three_pairs() {
     game=$!
     WINDOW=$(wait_for_window_named Twindle) || fail "no window named Twindle appeared"
     for _ in $(seq 50); do
-        measure_full_screen_board "$WINDOW" && [ "${FULL_W}x${FULL_H}+${FULL_X}+${FULL_Y}" = 1920x1080+0+0 ] && break
+        measure_full_screen_board && [ "${FULL_W}x${FULL_H}+${FULL_X}+${FULL_Y}" = 1920x1080+0+0 ] && break
         sleep 0.1
     done
     SAW="${FULL_W}x${FULL_H}+${FULL_X}+${FULL_Y}"

@@ -29,14 +29,6 @@ source "$top/tests/e2e/board_checks.sh"
 
 source "$top/tests/e2e/scratch.sh"
 make_scratch
-fail() {
-    echo "FAIL: $*"
-    [ -n "${SAW:-}" ] && echo "saw: $SAW"
-    import -window root "$work/screen.png" 2>/dev/null && echo "the screen now: $work/screen.png"
-    echo "--- the program's output (last lines):"
-    tail -20 "$work/twindle.log" 2>/dev/null || true
-    exit 1
-}
 pass() { echo "ok: $*"; }
 
 # Waits up to 5 s for the game's window to be full screen, on the screen and the active window.

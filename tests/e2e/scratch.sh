@@ -10,6 +10,18 @@ make_scratch() {
     trap end_scratch_programs EXIT
 }
 
+# Ends a test that failed, saying what failed, what it saw last (SAW), where the screen now is
+# kept, and the program's last lines (it logs to $work/twindle.log). A test with more to tell
+# defines its own.
+fail() {
+    echo "FAIL: $*"
+    [ -n "${SAW:-}" ] && echo "saw: $SAW"
+    import -window root "$work/failure.png" 2>/dev/null && echo "the screen now: $work/failure.png"
+    echo "--- the program's output (last lines):"
+    tail -20 "$work/twindle.log" 2>/dev/null || true
+    exit 1
+}
+
 end_scratch_programs() {
     [ -n "$game" ] && kill "$game" 2>/dev/null || true
     [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true

@@ -5,16 +5,12 @@
 # window allows, and centred. Set FULL_SHOT to the file its screenshots go to: a .miff file,
 # which ImageMagick writes and reads quickest.
 
-# Sets FULL_X, FULL_Y, FULL_W, FULL_H: the window of $1, which the board fills, and finds cards on
-# a board of that size (xdriver.sh's card_corner places them exactly as the board does).
+# Sets FULL_X, FULL_Y, FULL_W, FULL_H: the window WINDOW, which the board fills, and finds cards
+# on a board of that size (use_full_screen_board; xdriver.sh's card_corner places them exactly as
+# the board does).
 measure_full_screen_board() {
-    local info
-    info=$(xwininfo -id "$1") || return 1
-    FULL_X=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$info")
-    FULL_Y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$info")
-    FULL_W=$(awk '/^ *Width:/ { print $2 }' <<<"$info")
-    FULL_H=$(awk '/^ *Height:/ { print $2 }' <<<"$info")
-    use_board_size "$FULL_W" "$FULL_H"
+    use_full_screen_board || return 1
+    FULL_X=$BOARD_X FULL_Y=$BOARD_Y FULL_W=$WINDOW_WIDTH FULL_H=$WINDOW_HEIGHT
     # What a card's edges may differ by on the screen: its frame's antialiased pixel.
     FULL_SLACK=2
 }
