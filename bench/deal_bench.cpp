@@ -1,7 +1,7 @@
 // How long a deal of 18 cards takes: with the real clock, and with a clock that stands still
 // (the reseed before every draw must keep the deal moving even then).
 #include "game/game.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 
 #include <benchmark/benchmark.h>
 

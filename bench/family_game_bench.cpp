@@ -19,7 +19,7 @@
 #include "ui/board_geometry.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
-#include "ui/toddler/toddler_mode.h"
+#include "toddler/toddler_mode.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,7 +11,7 @@
 #include "ui/application_setup.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
-#include "ui/toddler/toddler_mode.h"
+#include "toddler/toddler_mode.h"
 
 #include "reaction_timing.h"
 

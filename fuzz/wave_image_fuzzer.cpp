@@ -3,7 +3,7 @@
 // size; its format is playable PCM whose numbers agree; bytes after the RIFF image change nothing;
 // and the same image one byte short is refused, since its RIFF size then reaches past the buffer.
 
-#include "toolkit/wave_image.h"
+#include "toolkit/audio/wave_image.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include "assets/fonts.h"
 #include "game/game.h"
 #include "game/tag_text.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 #include "ui/application_setup.h"
 #include "ui/board_geometry.h"
 #include "ui/board_view.h"

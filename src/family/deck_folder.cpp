@@ -2,8 +2,8 @@
 
 #include "family/card_crop.h"
 #include "family/jpeg_check.h"
-#include "toolkit/clip_wave.h"
-#include "toolkit/voice_recorder.h"
+#include "toolkit/audio/clip_wave.h"
+#include "toolkit/audio/voice_recorder.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "voice_clip.h"
 
-#include "toolkit/clip_shaping.h"
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/clip_shaping.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <QFile>
 #include <QFileInfo>

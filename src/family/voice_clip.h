@@ -1,8 +1,8 @@
 #pragma once
 
 #include "family/checked.h"
-#include "toolkit/voice_recorder.h"
-#include "toolkit/wave_image.h"
+#include "toolkit/audio/voice_recorder.h"
+#include "toolkit/audio/wave_image.h"
 
 #include <QByteArray>
 #include <QString>

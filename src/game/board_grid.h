@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/card_size.h"
-#include "toolkit/twips.h"
+#include "toolkit/core/twips.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 #include "game.h"
 
 #include "game/board_grid.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "game/free_slot.h"
 #include "game/tag_text.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "game.h"
 
 #include "game/tag_text.h"
-#include "toolkit/sound_flags.h"
+#include "toolkit/audio/sound_flags.h"
 
 namespace twindle {
 

@@ -2,7 +2,7 @@
 
 #include "assets/fonts.h"
 #include "assets/window_pictures.h"
-#include "toolkit/forms.h"
+#include "toolkit/window/forms.h"
 #include "ui/picture_box.h"
 #include "ui/twips_geometry.h"
 

@@ -1,7 +1,7 @@
 #include "board_geometry.h"
 
 #include "game/board_grid.h"
-#include "toolkit/twips.h"
+#include "toolkit/core/twips.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "game_audio.h"
 
 #include "assets/resource_catalogue.h"
-#include "toolkit/sound_call.h"
+#include "toolkit/audio/sound_call.h"
 
 #include <span>
 

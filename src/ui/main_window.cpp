@@ -1,8 +1,8 @@
 #include "main_window.h"
 
 #include "assets/window_pictures.h"
-#include "toolkit/audio_module.h"
-#include "toolkit/forms.h"
+#include "toolkit/audio/audio_module.h"
+#include "toolkit/window/forms.h"
 #include "ui/about_box.h"
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"

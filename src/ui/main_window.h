@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/game.h"
-#include "toolkit/random_source.h"
-#include "toolkit/sound_call.h"
+#include "toolkit/core/random_source.h"
+#include "toolkit/audio/sound_call.h"
 #include "ui/game_audio.h"
 #include "ui/model_timers.h"
 

@@ -1,7 +1,7 @@
 #include "options_dialog.h"
 
 #include "assets/fonts.h"
-#include "toolkit/forms.h"
+#include "toolkit/window/forms.h"
 #include "ui/twips_geometry.h"
 
 #include <QCheckBox>

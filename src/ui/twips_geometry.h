@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/twips.h"
+#include "toolkit/core/twips.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "assets/resource_catalogue.h"
 #include "game/card_kinds.h"
-#include "toolkit/wave_image.h"
+#include "toolkit/audio/wave_image.h"
 
 #include <gtest/gtest.h>
 

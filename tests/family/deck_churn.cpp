@@ -5,7 +5,7 @@
 //     family_deck_churn FOLDER
 
 #include "family/family_deck.h"
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

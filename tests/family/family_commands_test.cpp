@@ -1,7 +1,7 @@
 // The command-line verbs through tools/family_cards, as a parent would type them: what they
 // print, on which stream, and their status.
 
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "family/family_deck.h"
 #include "family/voice_clip.h"
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // voice in the clips' format: its silence cut, levelled to the talking cards' loudness.
 
 #include "family/voice_clip.h"
-#include "toolkit/clip_shaping.h"
-#include "toolkit/clip_wave.h"
-#include "toolkit/wave_bytes.h"
+#include "toolkit/audio/clip_shaping.h"
+#include "toolkit/audio/clip_wave.h"
+#include "toolkit/audio/wave_bytes.h"
 
 #include <QTemporaryDir>
 

@@ -5,9 +5,9 @@
 // and the recorder must say there is no microphone.
 
 #include "family/voice_clip.h"
-#include "toolkit/audio_module.h"
-#include "toolkit/clip_shaping.h"
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/audio_module.h"
+#include "toolkit/audio/clip_shaping.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

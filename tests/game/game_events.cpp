@@ -4,7 +4,7 @@
 
 #include "game/game.h"
 #include "game/tag_text.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include "invariant_check.h"
 
 #include "game/game.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 
 #include <functional>
 #include <map>

@@ -1,7 +1,7 @@
 # Tests of the sound call and the ways to the audio output.
-add_executable(sound_call_tests qt_test_main.cpp sound_call_test.cpp)
+add_executable(sound_call_tests ${TWINDLE_QT_TEST_MAIN} audio/sound_call_test.cpp)
 target_link_libraries(sound_call_tests PRIVATE
-    twindle_toolkit twindle_audio_output Qt6::Gui twindle_test_support GTest::gtest)
+    twindle_sound twindle_audio_output Qt6::Gui twindle_test_support GTest::gtest)
 add_test(NAME sound_call_tests COMMAND sound_call_tests)
 set_tests_properties(sound_call_tests PROPERTIES TIMEOUT 60)
 

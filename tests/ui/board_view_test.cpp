@@ -1,7 +1,7 @@
 #include "window_driver.h"
 
 #include "game/invariant_check.h"
-#include "toolkit/random_source.h"
+#include "toolkit/core/random_source.h"
 #include "game/board_grid.h"
 #include "ui/board_changes.h"
 #include "ui/board_geometry.h"

@@ -11,8 +11,8 @@
 #include "wave_file.h"
 #include "word_table.h"
 
-#include "toolkit/clip_shaping.h"
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/clip_shaping.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <exception>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "wave_file.h"
 
-#include "toolkit/clip_wave.h"
+#include "toolkit/audio/clip_wave.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "toolkit/audio/voice_recorder.h"
+
+#include <QByteArray>
+#include <QWidget>
+
+#include <memory>
+
+class QPushButton;
+
+namespace twindle::family {
+
+// A card's name in the parent's voice. Record starts a recording of up to kLongestVoice (Stop,
+// the same button, ends it sooner); the recording is made the card's voice as the talking
+// cards' words are made, and played back at once. Play hears it again, Record again replaces
+// it, and Silent leaves the card without a voice.
+class VoicePanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VoicePanel(QWidget* parent = nullptr);
+    ~VoicePanel() override;
+
+    // The card's voice clip file, or nothing for a silent card; enabled only for a card.
+    void showCard(bool hasCard, const QString& clipPath);
+
+signals:
+    void recorded(const QByteArray& clip);
+    void silenced();
+    void message(const QString& sentence);
+
+private:
+    void toggleRecording();
+    void finishRecording();
+    void play();
+
+    QPushButton* m_record;
+    QPushButton* m_play;
+    QPushButton* m_silent;
+    std::unique_ptr<VoiceRecorder> m_recorder;
+    bool m_recording = false;
+    QByteArray m_clip;
+};
+
+} // namespace twindle::family

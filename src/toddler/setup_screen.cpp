@@ -1,0 +1,189 @@
+#include "setup_screen.h"
+
+#include "assets/fonts.h"
+#include "game/card_kinds.h"
+#include "toolkit/window/forms.h"
+#include "ui/twips_geometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace twindle {
+
+namespace {
+
+// Large enough to read at arm's length, with a child on the lap.
+constexpr qreal kPoints = 15;
+
+QSlider* volumeSlider(int percent)
+{
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setRange(0, 100);
+    slider->setSingleStep(10);
+    slider->setPageStep(25);
+    slider->setValue(percent);
+    slider->setMinimumWidth(260);
+    return slider;
+}
+
+} // namespace
+
+SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* parent)
+    : QDialog(parent, kFixedDialogFlags)
+{
+    setObjectName(QStringLiteral("toddlerSetup"));
+    setWindowTitle(tr("Toddler mode"));
+    setFont(arialFont(kPoints));
+
+    QFormLayout* form = buildForm(setup);
+
+    // The way out, said before the way in: the screen stays locked until a grown-up uses it.
+    auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
+                                 "and type the number it asks for; on a touch screen, hold a finger on the "
+                                 "ring in the top right corner for three seconds and tap the number."));
+    wayOut->setWordWrap(true);
+    wayOut->setFont(arialFont(kPoints * 0.8));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(18);
+    layout->addLayout(form);
+    layout->addWidget(wayOut);
+    layout->addLayout(buildButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setFamilyPairs(familyPairs);
+    adjustSize();
+    centreOnScreen(*this);
+}
+
+// The choices, one a row, in the order a parent goes through them.
+QFormLayout* SetupScreen::buildForm(const ToddlerSetup& setup)
+{
+    auto* form = new QFormLayout;
+    form->addRow(tr("Cards:"), buildKinds(setup.cardType));
+    auto* family = new QPushButton(tr("Family cards…"));
+    family->setObjectName(QStringLiteral("familyCardsButton"));
+    family->setAutoDefault(false);
+    connect(family, &QPushButton::clicked, this, &SetupScreen::familyCardsAsked);
+    form->addRow(QString(), family);
+    m_pairs = new QSpinBox;
+    m_pairs->setRange(ToddlerSetup::kFewestPairs, ToddlerSetup::kMostPairs);
+    m_pairs->setValue(setup.startPairs);
+    m_pairs->setSuffix(tr(" pairs"));
+    form->addRow(tr("Start with:"), m_pairs);
+    m_grows = new QCheckBox(tr("Grow with the child: a pair more after a good game"));
+    m_grows->setObjectName(QStringLiteral("grows"));
+    m_grows->setChecked(setup.grows);
+    form->addRow(QString(), m_grows);
+    m_voice = new QCheckBox(tr("The cards say their names"));
+    m_voice->setChecked(setup.voice);
+    form->addRow(tr("Voice:"), m_voice);
+    form->addRow(tr("Volume:"), buildVolumes(setup));
+    m_minutes = new QComboBox;
+    for (const int minutes : kPlayTimes)
+        m_minutes->addItem(minutes == 0 ? tr("No limit") : tr("%1 minutes").arg(minutes), minutes);
+    m_minutes->setCurrentIndex(std::max(0, m_minutes->findData(setup.minutes)));
+    form->addRow(tr("Play time:"), m_minutes);
+    return form;
+}
+
+// Start is the default button, so that Enter starts from anywhere; Escape stays in the window.
+QLayout* SetupScreen::buildButtons()
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* cancel = new QPushButton(tr("Cancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* start = new QPushButton(tr("Start"));
+    start->setObjectName(QStringLiteral("startButton"));
+    connect(start, &QPushButton::clicked, this, &QDialog::accept);
+    row->addWidget(cancel);
+    row->addWidget(start);
+    start->setDefault(true);
+    return row;
+}
+
+QWidget* SetupScreen::buildKinds(Integer chosen)
+{
+    auto* kinds = new QWidget;
+    auto* column = new QVBoxLayout(kinds);
+    column->setContentsMargins(0, 0, 0, 0);
+    for (const CardKind& kind : cardKinds()) {
+        auto* button = new QRadioButton(QString::fromUtf8(kind.title.data(), qsizetype(kind.title.size())));
+        button->setObjectName(QStringLiteral("kind_") + QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size())));
+        button->setChecked(kind.cardType == chosen);
+        connect(button, &QRadioButton::toggled, this, &SetupScreen::fitPairsToKind);
+        column->addWidget(button);
+        m_kinds.emplace_back(button, kind.cardType);
+    }
+    return kinds;
+}
+
+QWidget* SetupScreen::buildVolumes(const ToddlerSetup& setup)
+{
+    auto* volumes = new QWidget;
+    auto* rows = new QFormLayout(volumes);
+    rows->setContentsMargins(0, 0, 0, 0);
+    m_voiceVolume = volumeSlider(setup.voiceVolume);
+    m_voiceVolume->setObjectName(QStringLiteral("voiceVolume"));
+    m_soundVolume = volumeSlider(setup.soundVolume);
+    m_soundVolume->setObjectName(QStringLiteral("soundVolume"));
+    rows->addRow(tr("voice"), m_voiceVolume);
+    rows->addRow(tr("sounds"), m_soundVolume);
+    m_voiceVolume->setEnabled(setup.voice);
+    connect(m_voice, &QCheckBox::toggled, m_voiceVolume, &QSlider::setEnabled);
+    return volumes;
+}
+
+// A family game needs two photos at least; the pairs it may start with are as many as the photos.
+void SetupScreen::setFamilyPairs(int pairs)
+{
+    QRadioButton* family = kindButton(kFamilyPhotos);
+    const bool playable = pairs >= ToddlerSetup::kFewestPairs;
+    family->setEnabled(playable);
+    family->setText(playable ? tr("Family photos: up to %1 pairs").arg(pairs)
+                             : tr("Family photos: make two cards or more first"));
+    if (!playable && family->isChecked())
+        kindButton(kPictureCards)->setChecked(true);
+    m_familyPairs = pairs;
+    fitPairsToKind();
+}
+
+void SetupScreen::fitPairsToKind()
+{
+    const bool family = kindButton(kFamilyPhotos)->isChecked();
+    m_pairs->setMaximum(family ? std::max(m_familyPairs, int(ToddlerSetup::kFewestPairs)) : ToddlerSetup::kMostPairs);
+}
+
+QRadioButton* SetupScreen::kindButton(Integer cardType) const
+{
+    return std::ranges::find(m_kinds, cardType, &std::pair<QRadioButton*, Integer>::second)->first;
+}
+
+ToddlerSetup SetupScreen::setup() const
+{
+    ToddlerSetup setup;
+    for (const auto& [button, cardType] : m_kinds) {
+        if (button->isChecked())
+            setup.cardType = cardType;
+    }
+    setup.startPairs = m_pairs->value();
+    setup.grows = m_grows->isChecked();
+    setup.voice = m_voice->isChecked();
+    setup.voiceVolume = m_voiceVolume->value();
+    setup.soundVolume = m_soundVolume->value();
+    setup.minutes = m_minutes->currentData().toInt();
+    return setup;
+}
+
+} // namespace twindle

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "toddler/toddler_setup.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLayout;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+
+namespace twindle {
+
+// What a parent sees when toddler mode starts, in the window before it fills the screen: the
+// kind of cards, the pairs to start with, whether the game grows with the child, the voice and
+// the volumes, and a play time. Large and plain, and keyed as dialogs are: Tab between the
+// choices, the arrows within one, Enter starts, Escape stays in the window.
+class SetupScreen final : public QDialog {
+    Q_OBJECT
+
+public:
+    // `familyPairs`: the pairs the family's photos allow; fewer than two offer no family game.
+    SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* parent = nullptr);
+
+    // After the family cards changed.
+    void setFamilyPairs(int pairs);
+
+    // The choices as they stand.
+    ToddlerSetup setup() const;
+
+    // The play times offered, in minutes; 0 is no limit.
+    static constexpr int kPlayTimes[] = {0, 5, 10, 15, 20, 30, 45, 60};
+
+signals:
+    // The parent asks to make or change family cards.
+    void familyCardsAsked();
+
+private:
+    QFormLayout* buildForm(const ToddlerSetup& setup);
+    QWidget* buildKinds(Integer chosen);
+    QRadioButton* kindButton(Integer cardType) const;
+    void fitPairsToKind();
+    QLayout* buildButtons();
+    QWidget* buildVolumes(const ToddlerSetup& setup);
+
+    std::vector<std::pair<QRadioButton*, Integer>> m_kinds;
+    QSpinBox* m_pairs = nullptr;
+    QCheckBox* m_grows = nullptr;
+    QCheckBox* m_voice = nullptr;
+    QSlider* m_voiceVolume = nullptr;
+    QSlider* m_soundVolume = nullptr;
+    QComboBox* m_minutes = nullptr;
+    int m_familyPairs = 0;
+};
+
+} // namespace twindle

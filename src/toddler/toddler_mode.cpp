@@ -1,0 +1,166 @@
+#include "toddler_mode.h"
+
+#include "assets/family_faces.h"
+#include "assets/resource_catalogue.h"
+#include "game/card_kinds.h"
+#include "family/editor/family_editor.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
+#include "toddler/all_done_screen.h"
+#include "toddler/setup_screen.h"
+#include "toddler/toddler_log.h"
+
+#include <QAction>
+
+namespace twindle {
+
+ToddlerMode::ToddlerMode(MainWindow& window)
+    : QObject(&window)
+    , m_window(window)
+    , m_gate(window.board())
+    , m_lock(window, m_gate)
+{
+    auto* enterKey = new QAction(&window);
+    enterKey->setObjectName(QStringLiteral("toddlerModeItem"));
+    enterKey->setShortcut(Qt::Key_F11);
+    connect(enterKey, &QAction::triggered, this, &ToddlerMode::enter);
+    window.addAction(enterKey);
+
+    connect(&m_gate, &GateOverlay::passed, this, &ToddlerMode::leave);
+    connect(&window, &MainWindow::dialogClosed, &m_lock, &ToddlerLock::holdInput);
+    connect(&window, &MainWindow::cardTurnedUp, this, &ToddlerMode::onCardTurnedUp);
+    connect(&window, &MainWindow::tryJudged, this, [this](bool found) {
+        if (m_plan)
+            m_plan->tryJudged(found);
+    });
+    connect(&window, &MainWindow::celebrationStarted, this, [this] { say(spokenCheer()); });
+    m_clock.start();
+}
+
+ToddlerMode::~ToddlerMode() = default;
+
+void ToddlerMode::enter()
+{
+    if (isOn())
+        return;
+    const ToddlerSetup before = m_settings.setup();
+    SetupScreen screen(before, useFamilyCards(), &m_window);
+    connect(&screen, &SetupScreen::familyCardsAsked, this, [this, &screen] { editFamilyCards(screen); });
+    if (m_window.runModal(screen) != QDialog::Accepted)
+        return;
+    const ToddlerSetup setup = screen.setup().clamped();
+    m_settings.saveSetup(setup);
+    // A new start is where the parent wants the child to begin again; otherwise the child goes
+    // on from where it got to.
+    const bool newStart = setup.startPairs != before.startPairs || setup.cardType != before.cardType;
+    start(setup, newStart ? setup.startPairs : std::max(setup.startPairs, m_settings.level(setup.cardType)));
+}
+
+void ToddlerMode::start(const ToddlerSetup& setup, int level)
+{
+    if (isOn())
+        return;
+    m_setup = setup.clamped();
+    const bool family = m_setup.cardType == kFamilyPhotos;
+    const int mostPairs = family ? useFamilyCards() : int(ToddlerSetup::kMostPairs);
+    if (mostPairs < ToddlerSetup::kFewestPairs) {
+        qCWarning(lcToddler) << "too few family cards for a game";
+        return;
+    }
+    m_plan.emplace(m_setup, level, now(), mostPairs);
+    m_window.audio().setVolumes(m_setup.voiceVolume / 100.0, m_setup.soundVolume / 100.0);
+    m_window.setAfterWin([this] { afterWin(); });
+    dealNext();
+    m_window.setMenuShown(false);
+    m_window.showFullScreenBoard();
+    m_lock.engage();
+}
+
+int ToddlerMode::useFamilyCards()
+{
+    for (const QString& problem : m_familyDeck.load())
+        qCWarning(lcToddler).noquote() << "family cards:" << problem;
+    std::vector<FamilyFaceFiles> faces;
+    for (const family::FamilyCard& card : m_familyDeck.cards())
+        faces.push_back({card.picture, card.voice});
+    setFamilyPhotoCount(int(faces.size()));
+    setFamilyFaces(std::move(faces));
+    return m_familyDeck.playablePairs();
+}
+
+// The parent's family cards, made or changed over the setup screen.
+void ToddlerMode::editFamilyCards(SetupScreen& screen)
+{
+    family::FamilyEditor editor(m_familyDeck, &screen);
+    editor.exec();
+    screen.setFamilyPairs(useFamilyCards());
+}
+
+void ToddlerMode::leave()
+{
+    if (!isOn())
+        return;
+    m_lock.release();
+    delete m_allDone;
+    m_plan.reset();
+    m_window.audio().setVolumes(1, 1);
+    m_window.setAfterWin({});
+    m_window.setMenuShown(true);
+    m_window.showOwnSize();
+}
+
+void ToddlerMode::dealNext()
+{
+    m_plan->gameDealt();
+    m_window.deal(m_setup.cardType, Integer(2 * m_plan->pairs()));
+}
+
+// Where the window would ask for a new game: the next game of the child's level, or the end.
+void ToddlerMode::afterWin()
+{
+    const int slips = m_plan->slips();
+    const PlayPlan::Next next = m_plan->gameWon(now());
+    qCInfo(lcToddler) << "a game won with" << slips << "slips:" << m_plan->pairs() << "pairs next";
+    if (m_setup.grows)
+        m_settings.saveLevel(m_setup.cardType, m_plan->pairs());
+    if (next == PlayPlan::Next::DealAgain) {
+        dealNext();
+        return;
+    }
+    qCInfo(lcToddler) << "play time is over: all done until a grown-up comes";
+    m_allDone = new AllDoneScreen(m_window.board());
+    m_gate.raise();  // the way out by touch stays within reach
+    say(spokenAllDone());
+}
+
+// A card turned face up says its word, in passing.
+void ToddlerMode::onCardTurnedUp(int slot, int face)
+{
+    if (!m_plan)
+        return;
+    m_plan->cardTurnedUp(slot);
+    // Which of the parent's cards the deal put there, so that what the board shows can be checked
+    // against the deck.
+    const auto card = std::size_t(face - kFirstFamilyFace);
+    if (m_setup.cardType == kFamilyPhotos && card < m_familyDeck.cards().size())
+        qCDebug(lcToddler).noquote() << "card" << slot << "turned up: the family card"
+                                     << m_familyDeck.cards()[card].name;
+    say(spokenWord(m_window.game().kind().word(face)));
+}
+
+void ToddlerMode::say(const QByteArray& word)
+{
+    if (m_plan && m_setup.voice && !m_quiet)
+        m_window.audio().say(word);
+}
+
+// Play time in milliseconds. Tests may make a minute of play pass in fewer milliseconds
+// (TWINDLE_PLAY_MINUTE_MS), so that a real window reaches the end of play time quickly.
+long long ToddlerMode::now() const
+{
+    constexpr long long kMinute = 60'000;
+    const int minute = qEnvironmentVariableIntValue("TWINDLE_PLAY_MINUTE_MS");
+    return minute > 0 ? m_clock.elapsed() * kMinute / minute : m_clock.elapsed();
+}
+
+} // namespace twindle

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "family/family_deck.h"
+#include "toddler/gate_overlay.h"
+#include "toddler/play_plan.h"
+#include "toddler/toddler_lock.h"
+#include "toddler/toddler_settings.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <optional>
+
+namespace twindle {
+
+class AllDoneScreen;
+class MainWindow;
+
+// Toddler mode, a layer over the main window (F11, or --toddler at start): a parent sets it up,
+// then the board fills the screen, the cards talk, the game deals itself anew from win to win
+// and grows with the child (play_plan.h), and the window is locked (toddler_lock.h) until a
+// grown-up passes the gate; when the play time is up, a calm "All done!" stays on the screen
+// until then. The window knows nothing of it: this listens to what the game reports and uses the
+// window's own verbs.
+class ToddlerMode final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ToddlerMode(MainWindow& window);
+    ~ToddlerMode() override;
+
+    // The parent's setup screen first, in the window; closing it stays there.
+    void enter();
+    // Straight in, with this setup and the child at `level` pairs.
+    void start(const ToddlerSetup& setup, int level);
+    void leave();
+    bool isOn() const { return m_plan.has_value(); }
+
+    // Quiet: the cards say nothing, whatever the setup says. The pair sound keeps its own option.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
+
+    ToddlerSettings& settings() { return m_settings; }
+    // The parent gate, through which tests hold its spot without waiting.
+    GateOverlay& gate() { return m_gate; }
+
+    // The family's cards, read afresh and shown on the board from now on; the pairs they allow.
+    int useFamilyCards();
+
+private:
+    void editFamilyCards(class SetupScreen& screen);
+    void onCardTurnedUp(int slot, int face);
+    void say(const QByteArray& word);
+    void dealNext();
+    void afterWin();
+    long long now() const;
+
+    MainWindow& m_window;
+    ToddlerSettings m_settings;
+    family::FamilyDeck m_familyDeck;
+    GateOverlay m_gate;
+    ToddlerLock m_lock;
+    ToddlerSetup m_setup;
+    std::optional<PlayPlan> m_plan;
+    QPointer<AllDoneScreen> m_allDone;
+    QElapsedTimer m_clock;
+    bool m_quiet = false;
+};
+
+} // namespace twindle

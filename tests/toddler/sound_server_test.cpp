@@ -1,0 +1,247 @@
+// A found pair's sound through the real sound system, in the real main window: the pair timer's
+// handler plays the sound the game picked through Qt Multimedia and returns only when it has
+// played to its end (that nothing else runs meanwhile, sound_call_test.cpp shows). In toddler
+// mode the cards' words reach the sound server at once. Where no audio output is reachable the
+// sounds are silence and return at once.
+//
+// The test adapts to what it finds; TWINDLE_EXPECT_AUDIO=1 (or 0) makes it insist on an audio
+// output (or on none), so that CI can run it once with a private sound server
+// (scripts/with-pulseaudio) and once without, and know which path each run took.
+
+#include "window_driver.h"
+
+#include "assets/fonts.h"
+#include "ui/application_setup.h"
+#include "ui/board_view.h"
+#include "toddler/toddler_mode.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QFile>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace twindle {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+// How late the handler may return after the sound's end, and how soon a silent one returns.
+constexpr auto kTolerance = 100ms;
+// The deal draws one of four values for the game's sound, two of which name LOON: in this many
+// deals each sound comes up but for a chance below one in ten million.
+constexpr int kMostDeals = 60;
+
+struct PairSound {
+    const char* name;
+    std::chrono::milliseconds length;  // its samples at 11025 bytes a second
+};
+
+// The game's MatchSound, drawn at the deal, names the sound of every pair of the game.
+PairSound soundOfGame(Integer matchSound)
+{
+    switch (matchSound) {
+    case 3: return {"PARTY", 636ms};
+    case 4: return {"BIMBLO", 530ms};
+    default: return {"LOON", 873ms};
+    }
+}
+
+// How long the pair timer's handler held the board.
+Clock::duration firePairTimer(MainWindow& window)
+{
+    const Clock::time_point start = Clock::now();
+    window.timers().elapse(GameTimer::PairMatch);
+    return Clock::now() - start;
+}
+
+// What the sound server plays, heard as it comes from its default source: the monitor of the
+// null sink it plays into (scripts/with-pulseaudio).
+class ServerListener {
+public:
+    ServerListener()
+    {
+        m_parec.start(QStringLiteral("parec"),
+                      {"--raw", "--format=s16le", "--rate=16000", "--channels=1", "--latency-msec=5",
+                       "--device=@DEFAULT_SOURCE@"});
+    }
+    ~ServerListener() { m_parec.kill(), m_parec.waitForFinished(); }
+
+    // Whether parec hears what the server plays: a tenth of a second of a loud square wave,
+    // played by pacat again and again until it comes through (parec starts in its own time).
+    bool isListening()
+    {
+        QByteArray wave(3200, 0);
+        for (qsizetype i = 0; i < wave.size(); i += 2)
+            wave[i + 1] = char(i % 64 < 32 ? 0x40 : 0xC0);
+        for (int tries = 0; tries < 10; ++tries) {
+            QProcess pacat;
+            pacat.start(QStringLiteral("pacat"), {"--raw", "--format=s16le", "--rate=16000", "--channels=1"});
+            pacat.write(wave);
+            pacat.waitForBytesWritten();
+            pacat.closeWriteChannel();
+            const bool heard = nextSound(false, 500ms).has_value();
+            pacat.waitForFinished();
+            if (heard)
+                return true;
+        }
+        return false;
+    }
+
+    // Waits for a sample above the faintest hiss (-50 dB); the time it came, if it did. With
+    // `untilQuiet`, for a tenth of a second without one instead.
+    std::optional<Clock::time_point> nextSound(bool untilQuiet = false, Clock::duration limit = 2s)
+    {
+        const Clock::time_point giveUp = Clock::now() + limit;
+        Clock::time_point quietSince = Clock::now();
+        while (Clock::now() < giveUp) {
+            m_parec.waitForReadyRead(5);
+            const QByteArray heard = m_parec.readAll();
+            const auto* samples = reinterpret_cast<const std::int16_t*>(heard.constData());
+            const bool loud = std::any_of(samples, samples + heard.size() / 2,
+                                          [](std::int16_t sample) { return std::abs(sample) > 100; });
+            if (loud && !untilQuiet)
+                return Clock::now();
+            if (loud)
+                quietSince = Clock::now();
+            if (untilQuiet && Clock::now() - quietSince > 100ms)
+                return Clock::now();
+        }
+        return std::nullopt;
+    }
+
+private:
+    QProcess m_parec;
+};
+
+class PairSoundThroughTheSoundSystem : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_audible = !QMediaDevices::audioOutputs().isEmpty();
+        std::cout << (m_audible ? "an audio output is reachable: the sound plays\n"
+                                : "no audio output is reachable: the sound is silence\n");
+        const QByteArray expected = qgetenv("TWINDLE_EXPECT_AUDIO");
+        if (expected == "1") {
+            ASSERT_TRUE(m_audible) << "TWINDLE_EXPECT_AUDIO=1, but no audio output is reachable";
+        }
+        if (expected == "0") {
+            ASSERT_FALSE(m_audible) << "TWINDLE_EXPECT_AUDIO=0, but an audio output is reachable";
+        }
+    }
+
+    bool m_audible = false;
+};
+
+// Deals until each of the three sounds has come up, and finds one pair with each.
+TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLength)
+{
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(window.game().globals().PairSound) << "the pair sound is on from the start";
+    const auto& grid = test::gridFor(8);
+
+    std::set<std::string> played;
+    for (int deal = 0; deal < kMostDeals && played.size() < 3; ++deal) {
+        test::dealThroughDialog(window, kPictureCards, 8,
+                                deal == 0 ? test::Answer::NoQuestion : test::Answer::Yes);
+        const PairSound sound = soundOfGame(window.game().form().MatchSound);
+        if (!played.insert(sound.name).second)
+            continue;
+        const auto pairs = test::pairsOnBoard(window);
+        test::clickBoard(window, grid.centreOf(pairs[0].first));
+        test::clickBoard(window, grid.centreOf(pairs[0].second));
+        ASSERT_TRUE(window.timers().isRunning(GameTimer::PairMatch));
+        const Clock::duration took = firePairTimer(window);
+        std::cout << sound.name << ": the handler took " << Milliseconds(took).count() << " ms for "
+                  << sound.length.count() << " ms of sound\n";
+        if (m_audible) {
+            EXPECT_GE(took, sound.length) << sound.name;
+            EXPECT_LT(took, sound.length + kTolerance) << sound.name;
+        } else {
+            EXPECT_LT(took, kTolerance) << "a silent handler returns at once";
+        }
+        EXPECT_FALSE(window.game().form().card[std::size_t(pairs[0].first)].Visible)
+            << "the found pair has left the board";
+    }
+    EXPECT_EQ(played.size(), 3u) << "every sound came up within " << kMostDeals << " deals";
+}
+
+// In toddler mode a card says its word as it turns: through the sound server it is heard within
+// 150 ms of the click, every time; and the pair's own sound still plays to its end.
+TEST_F(PairSoundThroughTheSoundSystem, InToddlerModeATurnedCardIsHeardAtOnceAndThePairSoundInFull)
+{
+    MainWindow window;
+    ToddlerMode toddlerMode(window);
+    window.show();
+    toddlerMode.start(ToddlerSetup{.startPairs = 4, .grows = false}, 4);
+    ASSERT_TRUE(toddlerMode.isOn());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.board().width() > 527; })) << "the board takes the screen";
+    ServerListener listener;
+    if (m_audible) {
+        ASSERT_TRUE(listener.isListening()) << "parec (pulseaudio-utils) hears nothing of pacat";
+    }
+    // A mismatch, then a pair: four words.
+    const auto pairs = test::pairsOnBoard(window);
+    for (const int slot : {pairs[0].first, pairs[1].first, pairs[0].first, pairs[0].second}) {
+        if (m_audible) {
+            ASSERT_TRUE(listener.nextSound(true)) << "the server never fell quiet";
+        }
+        const Clock::time_point click = Clock::now();
+        test::clickCard(window, slot);
+        ASSERT_NE(window.game().form().card[std::size_t(slot)].Face, kFaceDown) << "turned";
+        if (m_audible) {
+            const std::optional<Clock::time_point> heard = listener.nextSound();
+            ASSERT_TRUE(heard.has_value()) << "the word of card " << slot << " was not heard";
+            std::cout << "card " << slot << ": its word heard " << Milliseconds(*heard - click).count()
+                      << " ms after the click\n";
+            EXPECT_LT(*heard - click, 150ms) << "card " << slot;
+        } else {
+            EXPECT_LT(Clock::now() - click, kTolerance) << "a silent word returns at once";
+        }
+        window.timers().elapse(GameTimer::PairNoMatch);
+    }
+    ASSERT_TRUE(window.timers().isRunning(GameTimer::PairMatch));
+    const PairSound sound = soundOfGame(window.game().form().MatchSound);
+    const Clock::duration took = firePairTimer(window);
+    std::cout << sound.name << " after the words: the handler took " << Milliseconds(took).count() << " ms\n";
+    EXPECT_EQ(took >= sound.length, m_audible) << "the pair sound played to its end, or not at all";
+}
+
+} // namespace
+} // namespace twindle
+
+int main(int argc, char* argv[])
+{
+    testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // The test uses a sound server when one is running, and never starts one of its own
+    // (PulseAudio would spawn one for a user who has none running).
+    const QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    if (!qEnvironmentVariableIsSet("PULSE_CLIENTCONFIG")) {
+        const QString config = configDir.filePath(QStringLiteral("client.conf"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("autospawn = no\n");
+        qputenv("PULSE_CLIENTCONFIG", config.toLocal8Bit());
+    }
+
+    twindle::useOnlyBuiltInFonts();
+    QApplication application(argc, argv);
+    twindle::setUpApplication();
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,167 @@
+#include "window_driver.h"
+
+#include "assets/resource_catalogue.h"
+#include "toolkit/audio/sound_call.h"
+#include "ui/board_view.h"
+#include "toddler/parent_gate.h"
+#include "toddler/setup_screen.h"
+#include "toddler/toddler_mode.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace twindle {
+namespace {
+
+bool aDialogOpensWithin(int milliseconds)
+{
+    QTest::qWait(milliseconds);
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+// The number the gate's hint asks for, read back from its words.
+int numberAskedFor(MainWindow& window)
+{
+    const QString hint = window.findChild<QLabel*>(QStringLiteral("parentGateHint"))->text();
+    for (int number = 100; number <= 999; ++number) {
+        if (hint.contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number)) + " in digits"))
+            return number;
+    }
+    return 0;
+}
+
+void passTheGate(MainWindow& window)
+{
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClicks(&window, QString::number(numberAskedFor(window)));
+    QTest::keyClick(&window, Qt::Key_Return);
+}
+
+// Plays the game on the board to its end and through its celebration.
+void winTheGame(MainWindow& window)
+{
+    for (const auto& [first, second] : test::pairsOnBoard(window)) {
+        test::clickCard(window, first);
+        test::clickCard(window, second);
+        window.timers().elapse(GameTimer::PairMatch);
+    }
+    for (int tick = 0; tick < 23; ++tick)
+        window.timers().elapse(GameTimer::YouDidIt);
+}
+
+// Each test starts with no settings (ui_test_main.cpp keeps them in a folder of the run's own).
+bool forgetSettings()
+{
+    return QFile::remove(ToddlerSettings().filePath()) || true;
+}
+
+struct ToddlerModeTest : testing::Test {
+    bool forgotten = forgetSettings();
+    MainWindow window;
+    ToddlerMode toddlerMode{window};
+};
+
+// F11 asks the parent first; closing the setup screen stays in the window, Start chooses the
+// game, and the choices are there the next time.
+TEST_F(ToddlerModeTest, TheSetupScreenChoosesTheGameAndRemembersTheChoices)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    test::whenModalOpens([](QWidget& modal) {
+        EXPECT_NE(qobject_cast<SetupScreen*>(&modal), nullptr);
+        QTest::keyClick(&modal, Qt::Key_Escape);
+    });
+    QTest::keyClick(&window, Qt::Key_F11);
+    EXPECT_FALSE(toddlerMode.isOn());
+    EXPECT_TRUE(window.menuBar()->isVisible());
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window's own size again";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    test::whenModalOpens([](QWidget& modal) {
+        modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals"))->click();
+        modal.findChild<QSpinBox*>()->setValue(3);
+        modal.findChild<QCheckBox*>(QStringLiteral("grows"))->setChecked(false);
+        QTest::keyClick(&modal, Qt::Key_Return);
+    });
+    QTest::keyClick(&window, Qt::Key_F11);
+    ASSERT_TRUE(toddlerMode.isOn());
+    EXPECT_EQ(std::tuple(window.game().globals().CardType, window.game().globals().CardCount),
+              std::tuple(kSameCapitals, Integer(6)));
+    const ToddlerSetup kept = ToddlerSettings().setup();
+    EXPECT_EQ(std::tuple(kept.cardType, kept.startPairs, kept.grows), std::tuple(kSameCapitals, 3, false));
+}
+
+// Locked: the window refuses to close, its menu and keys are gone, the game deals itself anew
+// after a win, and only the number asked for after Escape lets a grown-up out.
+TEST_F(ToddlerModeTest, HoldsTheChildUntilAGrownUpTypesTheNumber)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    toddlerMode.start(ToddlerSetup{.cardType = kSameCapitals, .startPairs = 6, .grows = false}, 6);
+    ASSERT_TRUE(toddlerMode.isOn());
+    EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen);
+    EXPECT_FALSE(window.menuBar()->isVisible());
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    for (const auto key : {Qt::Key_S, Qt::Key_O, Qt::Key_A})
+        QTest::keyClick(&window, key, Qt::AltModifier);
+    EXPECT_FALSE(aDialogOpensWithin(100)) << "no menu command answers";
+
+    winTheGame(window);  // on the board as big as the screen
+    EXPECT_FALSE(aDialogOpensWithin(50));
+    EXPECT_EQ(test::pairsOnBoard(window).size(), 6u) << "the same kind and count, dealt again";
+
+    window.setWindowState(Qt::WindowMinimized);
+    QTest::qWait(400);
+    EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen) << "back to full screen";
+    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    const int number = numberAskedFor(window);
+    ASSERT_GE(number, 100) << "Escape asks for a number in words";
+    QTest::keyClicks(&window, QString::number(number == 999 ? 998 : number + 1));
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_TRUE(toddlerMode.isOn()) << "a wrong number";
+    passTheGate(window);
+    EXPECT_FALSE(toddlerMode.isOn());
+    EXPECT_TRUE(window.menuBar()->isVisible());
+    EXPECT_EQ(window.game().globals().CardCount, 12) << "the game goes on in the window";
+}
+
+// Two pairs won without a slip: three pairs next, and the level is kept for the next run. When
+// the play time is up, the game in progress ends in "All done!" until the gate.
+TEST_F(ToddlerModeTest, GrowsWithTheChildAndEndsWithAllDoneWhenTheTimeIsUp)
+{
+    qputenv("TWINDLE_PLAY_MINUTE_MS", "10");
+    window.show();
+    toddlerMode.start(ToddlerSetup{.startPairs = 2, .minutes = 5}, 2);
+    EXPECT_EQ(window.game().globals().CardCount, 4);
+    winTheGame(window);
+    EXPECT_EQ(window.game().globals().CardCount, 6);
+    EXPECT_EQ(ToddlerSettings().level(kPictureCards), 3);
+    QTest::qWait(60);  // five minutes of play
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr) << "the game goes on";
+    winTheGame(window);
+    const QWidget* allDone = window.findChild<QWidget*>(QStringLiteral("allDoneScreen"));
+    ASSERT_NE(allDone, nullptr);
+    EXPECT_TRUE(allDone->isVisible());
+    EXPECT_EQ(window.game().globals().CardsMatched, 6) << "no new deal";
+    const QWidget* spot = window.findChild<QWidget*>(QStringLiteral("parentGateSpot"));
+    EXPECT_EQ(window.board().childAt(spot->geometry().center()), spot) << "the way out by touch, above it";
+    passTheGate(window);
+    EXPECT_FALSE(toddlerMode.isOn());
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr);
+    qunsetenv("TWINDLE_PLAY_MINUTE_MS");
+}
+
+} // namespace
+} // namespace twindle
