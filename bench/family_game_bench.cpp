@@ -18,7 +18,10 @@
 #include "ui/application_setup.h"
 #include "ui/board_geometry.h"
 #include "ui/board_view.h"
+#include "ui/card_faces.h"
 #include "ui/main_window.h"
+#include "family/family_deck.h"
+#include "toddler/toddler_mode.h"
 #include "toddler/toddler_mode.h"
 
 #include <QApplication>
@@ -151,13 +154,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     twindle::setUpApplication();
 
-    MainWindow window;
-    twindle::ToddlerMode toddler(window);
+    twindle::family::FamilyDeck deck;
+    twindle::CardFaces faces(&deck);
+    twindle::ToddlerSettings settings;
+    MainWindow window{faces};
+    twindle::ToddlerMode toddler(window, deck, settings, twindle::steadyClock());
     toddler.setQuiet(true);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    if (toddler.useFamilyCards() < kPairs) {
+    if (toddler.reloadFamilyCards() < kPairs) {
         std::fprintf(stderr, "family_game_bench: the deck in the data folder has fewer than %d cards\n", kPairs);
         return 1;
     }

@@ -5,6 +5,7 @@
 // It also counts the Qt timers that run while no game is pending.
 #include "assets/fonts.h"
 #include "ui/application_setup.h"
+#include "ui/card_faces.h"
 #include "ui/main_window.h"
 #include "ui/restart_dialog.h"
 
@@ -72,7 +73,8 @@ int main(int argc, char* argv[])
     twindle::setUpApplication();
     twindle::silenceSounds();
 
-    MainWindow window;
+    twindle::CardFaces faces;
+    MainWindow window{faces};
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

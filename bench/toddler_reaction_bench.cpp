@@ -10,7 +10,9 @@
 #include "game/card_kinds.h"
 #include "ui/application_setup.h"
 #include "ui/board_view.h"
+#include "ui/card_faces.h"
 #include "ui/main_window.h"
+#include "family/family_deck.h"
 #include "toddler/toddler_mode.h"
 
 #include "reaction_timing.h"
@@ -69,15 +71,17 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: toddler_reaction_bench <width> <height>\n");
         return 2;
     }
-    // Toddler mode keeps its settings; the benchmark's are its own.
-    qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toLocal8Bit());
     twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
     twindle::setUpApplication();
     twindle::silenceSounds();
 
-    twindle::MainWindow window;
-    twindle::ToddlerMode toddlerMode(window);
+    // Toddler mode keeps its settings and finds the family's cards; the benchmark's are its own.
+    twindle::family::FamilyDeck deck(scratch.filePath(QStringLiteral("family")));
+    twindle::CardFaces faces(&deck);
+    twindle::ToddlerSettings settings(scratch.filePath(QStringLiteral("twindle.ini")));
+    twindle::MainWindow window(faces);
+    twindle::ToddlerMode toddlerMode(window, deck, settings, twindle::steadyClock());
     window.show();
     twindle::ToddlerSetup setup;
     setup.grows = false;

@@ -10,6 +10,7 @@
 #include "ui/application_setup.h"
 #include "ui/board_geometry.h"
 #include "ui/board_view.h"
+#include "ui/card_faces.h"
 
 #include <QApplication>
 #include <QDir>
@@ -110,8 +111,9 @@ private:
     std::uint64_t m_ticks = 0;
     ClockMixedRandom m_random{[this] { return ++m_ticks; }};
     NoEffects m_effects;
-    Game m_game{m_random, m_effects};
-    BoardView m_board{m_game};
+    CardFaces m_faces;
+    Game m_game{m_random, m_effects, m_faces};
+    BoardView m_board{m_game, m_faces};
     int m_taken = 0;
 };
 

@@ -2,7 +2,7 @@
 // pictures below, so that the pictures can be looked over together:
 // contact_sheet OUTPUT.png [DEVICE_PIXEL_RATIO]
 
-#include "assets/card_faces.h"
+#include "assets/card_fronts.h"
 #include "assets/card_size.h"
 #include "assets/fonts.h"
 #include "assets/resource_catalogue.h"
@@ -34,7 +34,7 @@ std::vector<Entry> everyCardPicture(qreal ratio)
 {
     std::vector<Entry> entries;
     for (int id = kFirstCardFront; id <= kLastCardFront; ++id) {
-        const std::string_view subject = cardFace(id)->subject;
+        const std::string_view subject = cardFront(id)->subject;
         entries.push_back({cardFrontPicture(id, ratio),
                            QStringLiteral("%1 %2").arg(id).arg(QString::fromUtf8(
                                subject.data(), qsizetype(subject.size())))});
@@ -49,9 +49,9 @@ std::vector<Entry> everyWindowPicture(qreal ratio)
         {programIcon().pixmap(QSize(32, 32), ratio), QStringLiteral("icon")},
         {pointingHandCursor().pixmap(), QStringLiteral("pointer")},
         {aboutBoxIcon().pixmap(QSize(32, 32), ratio), QStringLiteral("about icon")},
-        {sampleCard(CardArt::Picture, kFirstCardFront, ratio), QStringLiteral("picture")},
-        {sampleCard(CardArt::Letter, 'A', ratio), QStringLiteral("A")},
-        {sampleCard(CardArt::Letter, 'a', ratio), QStringLiteral("a")},
+        {samplePictureCard(ratio), QStringLiteral("picture")},
+        {sampleLetterCard(QChar('A'), ratio), QStringLiteral("A")},
+        {sampleLetterCard(QChar('a'), ratio), QStringLiteral("a")},
         {samplePicture(SamplePicture::Arrow, ratio), QStringLiteral("arrow")},
         {samplePicture(SamplePicture::RowBackground, ratio), QStringLiteral("row")},
     };

@@ -3,7 +3,7 @@
 // is the same call straight after, served from the picture cache; "redraw" draws a card anew
 // from its drawings, as a card the cache has let go is drawn.
 
-#include "assets/card_faces.h"
+#include "assets/card_fronts.h"
 #include "assets/card_painter.h"
 #include "assets/resource_catalogue.h"
 
@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     }
     for (int round = 0; round < 20; ++round)
         for (int id = kFirstCardFront; id <= kLastCardFront; ++id)
-            redraw.push_back(millisecondsFor([&] { (void)paintCardFront(*cardFace(id), ratio); }));
+            redraw.push_back(millisecondsFor([&] { (void)paintCardFront(*cardFront(id), ratio); }));
 
     std::printf("first card drawn (%d): %.3f ms; slowest cold card: %d, %.3f ms\n",
                 kFirstCardFront, cold.front(), slowest, slowestTime);

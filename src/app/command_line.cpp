@@ -203,8 +203,12 @@ CommandLine readCommandLine(const QStringList& arguments)
     return {launch, 0};
 }
 
-void startChosenGame(ToddlerMode& toddlerMode, const LaunchOptions& launch)
+void startToddlerMode(ToddlerMode& toddlerMode, const LaunchOptions& launch)
 {
+    if (!launch.choosesGame()) {
+        toddlerMode.enter();
+        return;
+    }
     ToddlerSetup setup = toddlerMode.settings().setup();
     setup.cardType = launch.cardType.value_or(setup.cardType);
     setup.startPairs = launch.pairs.value_or(setup.startPairs);

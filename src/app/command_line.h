@@ -35,8 +35,9 @@ CommandLine readCommandLine(const QStringList& arguments);
 
 class ToddlerMode;
 
-// Starts toddler mode with the game the command line chose, the rest as last set up: with the
-// pairs given exactly, or else where the child got to.
-void startChosenGame(ToddlerMode& toddlerMode, const LaunchOptions& launch);
+// Toddler mode as the command line asks: at once with the game it chose, the rest as last set
+// up (with the pairs given exactly, or else where the child got to); or, when it chose nothing,
+// through the parent's setup screen.
+void startToddlerMode(ToddlerMode& toddlerMode, const LaunchOptions& launch);
 
 } // namespace twindle

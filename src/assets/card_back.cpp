@@ -1,7 +1,6 @@
 #include "window_pictures.h"
 
 #include "card_size.h"
-#include "picture_cache.h"
 #include "picture_canvas.h"
 #include "resource_catalogue.h"
 #include "vector_art.h"
@@ -53,7 +52,7 @@ void paintMedallion(QPainter& painter, const QRectF& card)
     paintVectorArt(painter, u"twindle", {oval.center() - QPointF(17, 17), 34});
 }
 
-QPixmap paintCardBack(int, qreal devicePixelRatio)
+QPixmap paintCardBack(qreal devicePixelRatio)
 {
     return paintPicture(kCardSize, devicePixelRatio, [](QPainter& painter) {
         const QRectF card(QPointF(0, 0), QSizeF(kCardSize));
@@ -74,7 +73,7 @@ QPixmap cardBackPicture(qreal devicePixelRatio)
 {
     if (!isUsableDevicePixelRatio(devicePixelRatio))
         return {};
-    return cachedPicture(kCardBackKey, devicePixelRatio, paintCardBack);
+    return paintCardBack(devicePixelRatio);
 }
 
 } // namespace twindle

@@ -26,7 +26,7 @@ void paintFramedCard(QPainter& painter, QColor frame)
                      Qt::white);
 }
 
-QPixmap paintCardFront(const CardFace& face, qreal devicePixelRatio)
+QPixmap paintCardFront(const CardFront& face, qreal devicePixelRatio)
 {
     return paintPicture(kCardSize, devicePixelRatio, [&face](QPainter& painter) {
         paintFramedCard(painter, QColor::fromRgb(face.frame));

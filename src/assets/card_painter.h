@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card_faces.h"
+#include "card_fronts.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -17,6 +17,6 @@ constexpr qreal kCardFrameWidth = 3;
 void paintFramedCard(QPainter& painter, QColor frame);
 
 // The front of a card, drawn at the device pixel ratio; null when the ratio is unusable.
-QPixmap paintCardFront(const CardFace& face, qreal devicePixelRatio);
+QPixmap paintCardFront(const CardFront& face, qreal devicePixelRatio);
 
 } // namespace twindle

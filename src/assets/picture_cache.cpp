@@ -1,81 +1,62 @@
 #include "picture_cache.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <vector>
 
 namespace twindle {
 
-namespace {
-
-struct Kept {
-    int key;
-    qreal ratio;
-    QPixmap picture;
-    std::uint64_t lastUse;
-};
-
-bool isCardFront(int key)
+void PictureCache::makeRoomForAFront(qreal ratio)
 {
-    return key > kCardBackKey;
-}
-
-void makeRoomForAFront(std::vector<Kept>& kept, qreal ratio)
-{
-    const auto sameRatioFront = [ratio](const Kept& entry) {
-        return isCardFront(entry.key) && entry.ratio == ratio;
-    };
-    if (std::count_if(kept.begin(), kept.end(), sameRatioFront) < kCardFrontsKept)
+    const auto sameRatioFront = [ratio](const Kept& entry) { return entry.key != kBackKey && entry.ratio == ratio; };
+    if (std::ranges::count_if(m_kept, sameRatioFront) < kFrontsKept)
         return;
-    auto oldest = kept.end();
-    for (auto entry = kept.begin(); entry != kept.end(); ++entry) {
-        if (sameRatioFront(*entry) && (oldest == kept.end() || entry->lastUse < oldest->lastUse))
+    auto oldest = m_kept.end();
+    for (auto entry = m_kept.begin(); entry != m_kept.end(); ++entry) {
+        if (sameRatioFront(*entry) && (oldest == m_kept.end() || entry->lastUse < oldest->lastUse))
             oldest = entry;
     }
-    kept.erase(oldest);
+    m_kept.erase(oldest);
 }
 
 // Lets every picture of the ratio used longest ago go when a ratio comes beyond those kept.
-void makeRoomForARatio(std::vector<Kept>& kept, qreal ratio)
+void PictureCache::makeRoomForARatio(qreal ratio)
 {
     std::vector<std::pair<std::uint64_t, qreal>> ratios;  // last use, ratio
-    for (const Kept& entry : kept) {
-        const auto known = std::find_if(ratios.begin(), ratios.end(),
-                                        [&](const auto& seen) { return seen.second == entry.ratio; });
+    for (const Kept& entry : m_kept) {
+        const auto known = std::ranges::find(ratios, entry.ratio, &std::pair<std::uint64_t, qreal>::second);
         if (known == ratios.end())
             ratios.emplace_back(entry.lastUse, entry.ratio);
         else
             known->first = std::max(known->first, entry.lastUse);
     }
-    if (int(ratios.size()) < kRatiosKept || std::any_of(ratios.begin(), ratios.end(), [&](const auto& seen) {
-            return seen.second == ratio;
-        }))
+    if (int(ratios.size()) < kRatiosKept
+        || std::ranges::find(ratios, ratio, &std::pair<std::uint64_t, qreal>::second) != ratios.end())
         return;
-    const qreal oldest = std::min_element(ratios.begin(), ratios.end())->second;
-    std::erase_if(kept, [&](const Kept& entry) { return entry.ratio == oldest; });
+    const qreal oldest = std::ranges::min(ratios).second;
+    std::erase_if(m_kept, [&](const Kept& entry) { return entry.ratio == oldest; });
 }
 
-} // namespace
-
-QPixmap cachedPicture(int key, qreal devicePixelRatio, QPixmap (*paint)(int, qreal))
+QPixmap PictureCache::picture(int key, qreal devicePixelRatio, const std::function<QPixmap()>& paint)
 {
-    static std::vector<Kept> kept;
-    static std::uint64_t uses = 0;
-    ++uses;
-    for (Kept& entry : kept) {
+    ++m_uses;
+    for (Kept& entry : m_kept) {
         if (entry.key == key && entry.ratio == devicePixelRatio) {
-            entry.lastUse = uses;
+            entry.lastUse = m_uses;
             return entry.picture;
         }
     }
-    QPixmap picture = paint(key, devicePixelRatio);
+    QPixmap picture = paint();
     if (picture.isNull())
         return picture;
-    makeRoomForARatio(kept, devicePixelRatio);
-    if (isCardFront(key))
-        makeRoomForAFront(kept, devicePixelRatio);
-    kept.push_back({key, devicePixelRatio, picture, uses});
+    makeRoomForARatio(devicePixelRatio);
+    if (key != kBackKey)
+        makeRoomForAFront(devicePixelRatio);
+    m_kept.push_back({key, devicePixelRatio, picture, m_uses});
     return picture;
+}
+
+void PictureCache::forgetFrom(int first)
+{
+    std::erase_if(m_kept, [first](const Kept& entry) { return entry.key >= first; });
 }
 
 } // namespace twindle

@@ -3,9 +3,9 @@
 target_sources(twindle_assets PRIVATE
     about_logo.cpp
     card_back.cpp
-    card_faces.cpp
+    card_fronts.cpp
     card_painter.cpp
-    family_faces.cpp
+    photo_card.cpp
     picture_cache.cpp
     picture_canvas.cpp
     resource_pictures.cpp

@@ -1,7 +1,5 @@
 #include "resource_catalogue.h"
 
-#include "family_faces.h"
-
 #include <QFile>
 
 #include <array>
@@ -33,14 +31,10 @@ QByteArray soundResource(QStringView name)
     return {};
 }
 
+// Every word is :/speech/<number>.wav, so no number can name another resource; a number
+// without a word finds no file.
 QByteArray spokenWord(int word)
 {
-    if (word >= kFirstFamilyFace)
-        return familyFaceVoice(word);
-    const bool picture = word >= kFirstCardFront && word <= kLastCardFront;
-    const bool letter = word >= 'A' && word <= 'Z';
-    if (!picture && !letter)
-        return {};
     return readResource(QStringLiteral(":/speech/%1.wav").arg(word));
 }
 

@@ -1,6 +1,6 @@
 #include "window_pictures.h"
 
-#include "card_faces.h"
+#include "card_fronts.h"
 #include "card_painter.h"
 #include "card_size.h"
 #include "fonts.h"
@@ -63,12 +63,15 @@ void paintArrow(QPainter& painter)
 
 } // namespace
 
-QPixmap sampleCard(CardArt art, int face, qreal devicePixelRatio)
+QPixmap samplePictureCard(qreal devicePixelRatio)
 {
-    if (art != CardArt::Letter)
-        return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
+    return paintPicture(kSmallCardSize, devicePixelRatio, paintPictureCard);
+}
+
+QPixmap sampleLetterCard(QChar letter, qreal devicePixelRatio)
+{
     return paintPicture(kSmallCardSize, devicePixelRatio,
-                        [face](QPainter& painter) { paintLetterCard(painter, QString(QChar(face))); });
+                        [letter](QPainter& painter) { paintLetterCard(painter, QString(letter)); });
 }
 
 QPixmap samplePicture(SamplePicture which, qreal devicePixelRatio)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "game/card_kinds.h"
-
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -23,9 +21,10 @@ QCursor pointingHandCursor(qreal scale = 1.0);
 // The about box's icon: a green figure 2.
 QIcon aboutBoxIcon();
 
-// A card of a kind in small, 34 x 45, as the new game dialog shows the kinds: a letter card with
-// the face's letter, or for any other kind a picture card with our own ladybird.
-QPixmap sampleCard(CardArt art, int face, qreal devicePixelRatio = 1.0);
+// A card in small, 34 x 45, as the new game dialog shows the kinds: a picture card with our own
+// ladybird, or a face-up letter card with this letter.
+QPixmap samplePictureCard(qreal devicePixelRatio = 1.0);
+QPixmap sampleLetterCard(QChar letter, qreal devicePixelRatio = 1.0);
 
 // The other pictures of the new game dialog.
 enum class SamplePicture {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/card_size.h"
+#include "game/game_types.h"
 #include "toolkit/core/twips.h"
 
 #include <span>
@@ -48,11 +49,16 @@ struct Grid {
     Size frame() const { return {card.width * kFrameWidth / kCardWidth, card.height * kFrameHeight / kCardHeight}; }
 };
 
+// A game has 2 to 9 pairs: as many as the smallest of the board's grids lays out, and as many as
+// its 18 slots hold.
+constexpr int kFewestPairs = 2;
+constexpr int kMostPairs = kSlotCount / 2;
+
 // The counts a game can be dealt with: 4 to 18 cards, in pairs. The new game dialog offers 8 to
 // 18; the smaller games are for dealing on a full screen.
 constexpr bool isDealableCount(int count)
 {
-    return count >= 4 && count <= 18 && count % 2 == 0;
+    return count >= 2 * kFewestPairs && count <= 2 * kMostPairs && count % 2 == 0;
 }
 
 // The grid a game of this many cards is laid out on: 4 to 12 cards have grids of their own,

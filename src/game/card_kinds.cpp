@@ -43,8 +43,8 @@ constexpr CardLook kPhotoLook{CardArt::Photo, {}, {}, {}};
 constexpr CardLook kLetterLook{CardArt::Letter, "?", "prettyblue", "dove"};
 constexpr FaceRange kCapitals{'A', 26, 0};
 
-// The family's photos come and go; their row learns how many there are.
-CardKind kKinds[] = {
+// The family's photos come and go: their count is the program's (FaceCounts).
+constexpr CardKind kKinds[] = {
     {kPictureCards, "pictures", "Pictures", &MainForm::card, {kFirstCardFront, kCardFrontCount, 0},
      samePicture, kPictureLook, true, {kFirstCardFront, kFirstCardFront}, ownWord},
     {kSameCapitals, "capitals", "Letters: A and A", &MainForm::capCard, kCapitals, sameLetter,
@@ -56,11 +56,6 @@ CardKind kKinds[] = {
 };
 
 } // namespace
-
-void setFamilyPhotoCount(int count)
-{
-    std::ranges::find(kKinds, kFamilyPhotos, &CardKind::cardType)->faces.count = std::max(count, 0);
-}
 
 std::span<const CardKind> cardKinds()
 {

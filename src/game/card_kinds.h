@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/card_front_ids.h"
 #include "game/board_records.h"
 
 #include <array>
@@ -19,14 +20,9 @@ constexpr Integer kSameCapitals = 1;     // a pair is the same capital twice
 constexpr Integer kCapitalAndSmall = 2;  // a pair is a capital and its small letter
 constexpr Integer kFamilyPhotos = 3;     // a pair is one of the family's own photos twice
 
-// The card-front pictures carry the ids 101 to 143.
-constexpr int kFirstCardFront = 101;
-constexpr int kCardFrontCount = 43;
-constexpr int kLastCardFront = kFirstCardFront + kCardFrontCount - 1;
-
-// The family's photos are faces 1001 on, one a photo, as many as the parent has made.
+// The family's photos are faces 1001 on, one a photo, as many as the deck handed to the program
+// holds (FaceCounts).
 constexpr int kFirstFamilyFace = 1001;
-void setFamilyPhotoCount(int count);
 
 // The faces a kind deals: `count` distinct faces from `first` on, and the second card of a pair
 // shows its first card's face plus `twinOffset` (a small letter is its capital plus 32).
@@ -36,7 +32,7 @@ struct FaceRange {
     int twinOffset = 0;
 };
 
-// How a kind's cards are drawn.
+// How a kind's cards are drawn; what a face looks like is the program's to say (ui/card_faces.h).
 enum class CardArt {
     Picture,  // face down the card back, face up the card-front picture whose id is the face
     Letter,   // a caption on a coloured ground: the face's character when up
@@ -74,5 +70,13 @@ std::span<const CardKind> cardKinds();
 // The kind of this CardType, or of this name; nullptr when there is none.
 const CardKind* findCardKind(Integer cardType);
 const CardKind* findCardKind(std::string_view name);
+
+// How many faces a kind has to deal from: as its row says, but for the family's photos, whose
+// number only the deck the program is handed knows; the program answers for them.
+class FaceCounts {
+public:
+    virtual ~FaceCounts() = default;
+    virtual int faceCount(const CardKind& kind) const { return kind.faces.count; }
+};
 
 } // namespace twindle

@@ -13,7 +13,7 @@ constexpr int kSoundChoices = 4;
 
 void Game::CardPosition(Integer numcards)
 {
-    if (!isDealableCount(numcards) || kind().faces.count < numcards / 2)
+    if (!isDealableCount(numcards) || faceCount(kind()) < numcards / 2)
         return;
 
     // The menu stays usable while a try is pending or the celebration runs: a new deal ends

@@ -110,8 +110,11 @@ bool isAssignableCount(Integer numcards)
 // numcards - 1 of the kind's array; the other array's tags stay as they were.
 void Game::assignFaces(Integer numcards)
 {
-    if (isAssignableCount(numcards))
-        FaceDealer(cardsInUse(), numcards, kind().faces, m_random).deal();
+    if (!isAssignableCount(numcards))
+        return;
+    FaceRange faces = kind().faces;
+    faces.count = faceCount(kind());
+    FaceDealer(cardsInUse(), numcards, faces, m_random).deal();
 }
 
 } // namespace twindle

@@ -23,9 +23,16 @@ constexpr int kCaptionLeft = 5;
 
 } // namespace
 
-Game::Game(RandomSource& random, BoardEffects& effects)
+const FaceCounts& rowFaceCounts()
+{
+    static const FaceCounts counts;
+    return counts;
+}
+
+Game::Game(RandomSource& random, BoardEffects& effects, const FaceCounts& faces)
     : m_random(random)
     , m_effects(effects)
+    , m_faces(faces)
 {
 }
 
@@ -75,7 +82,7 @@ const CardKind& Game::kind() const
 void Game::dealGame(Integer cardType, Integer numcards)
 {
     const CardKind* kind = findCardKind(cardType);
-    if (kind == nullptr || !isDealableCount(numcards) || kind->faces.count < numcards / 2)
+    if (kind == nullptr || !isDealableCount(numcards) || faceCount(*kind) < numcards / 2)
         return;
     m_globals.CardType = cardType;
     CardPosition(numcards);
@@ -84,6 +91,14 @@ void Game::dealGame(Integer cardType, Integer numcards)
 bool Game::isGameInProgress() const
 {
     return std::ranges::any_of(cards(), [](const CardSlot& slot) { return isInPlay(slot.Tag); });
+}
+
+bool Game::isFound(Integer slot) const
+{
+    if (!isSlotIndex(slot) || slot >= m_globals.CardCount)
+        return false;
+    const bool waiting = m_form.tmrPairMatch.Enabled() && (slot == m_form.PairFirst || slot == m_form.PairSecond);
+    return waiting || !isInPlay(cards()[std::size_t(slot)].Tag);
 }
 
 } // namespace twindle

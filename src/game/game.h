@@ -15,13 +15,18 @@ namespace twindle {
 
 class RandomSource;
 
+// Every kind with the faces its row says.
+const FaceCounts& rowFaceCounts();
+
 // The whole game behind the main window: the program-wide variables, the window's variables,
 // controls and timers as plain records, and the handlers that act on them. Only the game writes
 // its records; the windows read them and call its handlers and verbs. What a kind of cards
 // changes, the game reads from its kind (card_kinds.h).
 class Game {
 public:
-    Game(RandomSource& random, BoardEffects& effects);
+    // The faces of the kinds whose number the program knows (the family's photos) come from
+    // `faces`; without it, a kind has the faces its row says.
+    Game(RandomSource& random, BoardEffects& effects, const FaceCounts& faces = rowFaceCounts());
 
     const GlobalVars& globals() const { return m_globals; }
     const MainForm& form() const { return m_form; }
@@ -55,6 +60,13 @@ public:
     // found pairs that stay framed on the board.
     bool isGameInProgress() const;
 
+    // Whether the card in this slot of the array in use belongs to a pair found in this game:
+    // judged a pair and waiting for its pause, or taken off the board or framed since.
+    bool isFound(Integer slot) const;
+
+    // How many faces the kind has to deal from.
+    int faceCount(const CardKind& kind) const { return m_faces.faceCount(kind); }
+
 private:
     void tmrPairMatch_Timer();
     void tmrPairNoMatch_Timer();
@@ -77,6 +89,7 @@ private:
 
     RandomSource& m_random;
     BoardEffects& m_effects;
+    const FaceCounts& m_faces;
     GlobalVars m_globals;
     MainForm m_form;
     ScreenRecord m_screen;

@@ -1,10 +1,12 @@
 #include "toddler_mode.h"
 
-#include "assets/family_faces.h"
 #include "assets/resource_catalogue.h"
-#include "game/card_kinds.h"
 #include "family/editor/family_editor.h"
+#include "family/family_deck.h"
+#include "game/board_grid.h"
+#include "game/card_kinds.h"
 #include "ui/board_view.h"
+#include "ui/card_faces.h"
 #include "ui/main_window.h"
 #include "toddler/all_done_screen.h"
 #include "toddler/setup_screen.h"
@@ -14,11 +16,15 @@
 
 namespace twindle {
 
-ToddlerMode::ToddlerMode(MainWindow& window)
+ToddlerMode::ToddlerMode(MainWindow& window, family::FamilyDeck& deck, ToddlerSettings& settings,
+                         MillisecondClock clock)
     : QObject(&window)
     , m_window(window)
+    , m_familyDeck(deck)
+    , m_settings(settings)
     , m_gate(window.board())
     , m_lock(window, m_gate)
+    , m_clock(std::move(clock))
 {
     auto* enterKey = new QAction(&window);
     enterKey->setObjectName(QStringLiteral("toddlerModeItem"));
@@ -34,7 +40,6 @@ ToddlerMode::ToddlerMode(MainWindow& window)
             m_plan->tryJudged(found);
     });
     connect(&window, &MainWindow::celebrationStarted, this, [this] { say(spokenCheer()); });
-    m_clock.start();
 }
 
 ToddlerMode::~ToddlerMode() = default;
@@ -44,7 +49,7 @@ void ToddlerMode::enter()
     if (isOn())
         return;
     const ToddlerSetup before = m_settings.setup();
-    SetupScreen screen(before, useFamilyCards(), &m_window);
+    SetupScreen screen(before, reloadFamilyCards(), &m_window);
     connect(&screen, &SetupScreen::familyCardsAsked, this, [this, &screen] { editFamilyCards(screen); });
     if (m_window.runModal(screen) != QDialog::Accepted)
         return;
@@ -62,7 +67,7 @@ void ToddlerMode::start(const ToddlerSetup& setup, int level)
         return;
     m_setup = setup.clamped();
     const bool family = m_setup.cardType == kFamilyPhotos;
-    const int mostPairs = family ? useFamilyCards() : int(ToddlerSetup::kMostPairs);
+    const int mostPairs = family ? reloadFamilyCards() : kMostPairs;
     if (mostPairs < ToddlerSetup::kFewestPairs) {
         qCWarning(lcToddler) << "too few family cards for a game";
         return;
@@ -76,16 +81,12 @@ void ToddlerMode::start(const ToddlerSetup& setup, int level)
     m_lock.engage();
 }
 
-int ToddlerMode::useFamilyCards()
+int ToddlerMode::reloadFamilyCards()
 {
     for (const QString& problem : m_familyDeck.load())
         qCWarning(lcToddler).noquote() << "family cards:" << problem;
-    std::vector<FamilyFaceFiles> faces;
-    for (const family::FamilyCard& card : m_familyDeck.cards())
-        faces.push_back({card.picture, card.voice});
-    setFamilyPhotoCount(int(faces.size()));
-    setFamilyFaces(std::move(faces));
-    return m_familyDeck.playablePairs();
+    m_window.faces().deckChanged();
+    return std::min(int(m_familyDeck.cards().size()), kMostPairs);
 }
 
 // The parent's family cards, made or changed over the setup screen.
@@ -93,7 +94,7 @@ void ToddlerMode::editFamilyCards(SetupScreen& screen)
 {
     family::FamilyEditor editor(m_familyDeck, &screen);
     editor.exec();
-    screen.setFamilyPairs(useFamilyCards());
+    screen.setFamilyPairs(reloadFamilyCards());
 }
 
 void ToddlerMode::leave()
@@ -145,7 +146,7 @@ void ToddlerMode::onCardTurnedUp(int slot, int face)
     if (m_setup.cardType == kFamilyPhotos && card < m_familyDeck.cards().size())
         qCDebug(lcToddler).noquote() << "card" << slot << "turned up: the family card"
                                      << m_familyDeck.cards()[card].name;
-    say(spokenWord(m_window.game().kind().word(face)));
+    say(m_window.faces().word(m_window.game().kind(), face));
 }
 
 void ToddlerMode::say(const QByteArray& word)
@@ -154,13 +155,9 @@ void ToddlerMode::say(const QByteArray& word)
         m_window.audio().say(word);
 }
 
-// Play time in milliseconds. Tests may make a minute of play pass in fewer milliseconds
-// (TWINDLE_PLAY_MINUTE_MS), so that a real window reaches the end of play time quickly.
 long long ToddlerMode::now() const
 {
-    constexpr long long kMinute = 60'000;
-    const int minute = qEnvironmentVariableIntValue("TWINDLE_PLAY_MINUTE_MS");
-    return minute > 0 ? m_clock.elapsed() * kMinute / minute : m_clock.elapsed();
+    return m_clock();
 }
 
 } // namespace twindle

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "family/family_deck.h"
 #include "toddler/gate_overlay.h"
 #include "toddler/play_plan.h"
 #include "toddler/toddler_lock.h"
 #include "toddler/toddler_settings.h"
+#include "toolkit/core/steady_clock.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -16,6 +15,10 @@ namespace twindle {
 
 class AllDoneScreen;
 class MainWindow;
+
+namespace family {
+class FamilyDeck;
+}
 
 // Toddler mode, a layer over the main window (F11, or --toddler at start): a parent sets it up,
 // then the board fills the screen, the cards talk, the game deals itself anew from win to win
@@ -27,7 +30,9 @@ class ToddlerMode final : public QObject {
     Q_OBJECT
 
 public:
-    explicit ToddlerMode(MainWindow& window);
+    // Over `window`, whose faces show the family's cards from `deck`; the parent's choices are
+    // kept in `settings`, and play time is measured by `clock`.
+    ToddlerMode(MainWindow& window, family::FamilyDeck& deck, ToddlerSettings& settings, MillisecondClock clock);
     ~ToddlerMode() override;
 
     // The parent's setup screen first, in the window; closing it stays there.
@@ -45,7 +50,7 @@ public:
     GateOverlay& gate() { return m_gate; }
 
     // The family's cards, read afresh and shown on the board from now on; the pairs they allow.
-    int useFamilyCards();
+    int reloadFamilyCards();
 
 private:
     void editFamilyCards(class SetupScreen& screen);
@@ -56,14 +61,14 @@ private:
     long long now() const;
 
     MainWindow& m_window;
-    ToddlerSettings m_settings;
-    family::FamilyDeck m_familyDeck;
+    family::FamilyDeck& m_familyDeck;
+    ToddlerSettings& m_settings;
     GateOverlay m_gate;
     ToddlerLock m_lock;
     ToddlerSetup m_setup;
     std::optional<PlayPlan> m_plan;
     QPointer<AllDoneScreen> m_allDone;
-    QElapsedTimer m_clock;
+    MillisecondClock m_clock;
     bool m_quiet = false;
 };
 

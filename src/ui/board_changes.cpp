@@ -18,8 +18,9 @@ BoardChanges::Shown BoardChanges::look(const Game& game, QSize size)
     for (int i = 0; i < kSlotCount; ++i) {
         const CardSlot& card = game.cards()[std::size_t(i)];
         const Frame& frame = form.ShapeDone[std::size_t(i)];
-        shown.cards[std::size_t(i)] = {card.Tag, card.Visible, card.Face, card.Left, card.Top,
-                                       frame.Visible, frame.Left, frame.Top};
+        shown.cards[std::size_t(i)] = {card.Tag,  card.Visible, card.Face,     game.isFound(Integer(i)),
+                                       card.Left, card.Top,     frame.Visible, frame.Left,
+                                       frame.Top};
     }
     return shown;
 }

@@ -30,6 +30,7 @@ private:
         std::string tag;
         bool visible = false;
         int face = 0;
+        bool found = false;
         int left = 0;
         int top = 0;
         bool framed = false;

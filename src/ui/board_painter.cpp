@@ -1,12 +1,10 @@
 #include "board_painter.h"
 
 #include "assets/card_size.h"
-#include "assets/family_faces.h"
 #include "assets/fonts.h"
-#include "assets/resource_catalogue.h"
-#include "assets/window_pictures.h"
 #include "game/board_grid.h"
 #include "game/tag_text.h"
+#include "ui/card_faces.h"
 #include "ui/qt_colour.h"
 
 #include <QPainter>
@@ -48,42 +46,30 @@ void paintLetterCard(QPainter& painter, const QRect& bounds, qreal scale, const 
 
 // The picture is drawn for the device pixels of its place's width, and fills its place: pixel
 // for pixel, or at most a pixel taller or shorter where the scale rounds the two sides apart.
-// Face down, built-in pictures and family photos alike show the card back.
-QPixmap pictureOf(CardArt art, int face, qreal pictureRatio)
+qreal pictureRatioAt(const QRect& place, qreal devicePixelRatio)
 {
-    return face == kFaceDown       ? cardBackPicture(pictureRatio)
-           : art == CardArt::Photo ? familyFacePicture(face, pictureRatio)
-                                   : cardFrontPicture(face, pictureRatio);
-}
-
-void paintPictureCard(QPainter& painter, const QRect& place, CardArt art, int face)
-{
-    const qreal pictureRatio = painter.device()->devicePixelRatioF() * place.width() / kCardPixelWidth;
-    painter.drawPixmap(place, pictureOf(art, face, pictureRatio));
+    return devicePixelRatio * place.width() / kCardPixelWidth;
 }
 
 } // namespace
 
-void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, const CardLook& look,
-               const CardSlot& card)
+void paintCard(QPainter& painter, const BoardGeometry& board, const Grid& grid, const CardKind& kind,
+               const CardSlot& card, bool found, CardFaces& faces)
 {
     const QRect place = board.toPixels(card.Left, card.Top, grid.card.width, grid.card.height);
-    switch (look.art) {
-    case CardArt::Picture:
-    case CardArt::Photo: paintPictureCard(painter, place, look.art, card.Face); break;
-    case CardArt::Letter:
-        paintLetterCard(painter, place, board.scale() * grid.cardScale(), look, card.Face);
-        break;
+    if (kind.look.art == CardArt::Letter) {
+        paintLetterCard(painter, place, board.scale() * grid.cardScale(), kind.look, card.Face);
+        return;
     }
+    const qreal ratio = pictureRatioAt(place, painter.device()->devicePixelRatioF());
+    painter.drawPixmap(place, faces.picture(kind, card.Face, found, ratio));
 }
 
-void preparePicture(const BoardGeometry& board, const Grid& grid, const CardLook& look, int face,
-                    qreal devicePixelRatio)
+void preparePicture(const BoardGeometry& board, const Grid& grid, const CardKind& kind, int face,
+                    qreal devicePixelRatio, CardFaces& faces)
 {
-    if (look.art == CardArt::Letter)
-        return;
-    const int placeWidth = board.toPixels(0, 0, grid.card.width, grid.card.height).width();
-    (void)pictureOf(look.art, face, devicePixelRatio * placeWidth / kCardPixelWidth);
+    const QRect place = board.toPixels(0, 0, grid.card.width, grid.card.height);
+    (void)faces.picture(kind, face, false, pictureRatioAt(place, devicePixelRatio));
 }
 
 void paintFrame(QPainter& painter, const BoardGeometry& board, const Grid& grid, const Frame& frame)

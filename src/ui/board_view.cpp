@@ -2,8 +2,8 @@
 
 #include "game/board_grid.h"
 #include "ui/board_geometry.h"
-#include "ui/board_painter.h"
 #include "game/tag_text.h"
+#include "ui/board_painter.h"
 #include "ui/qt_colour.h"
 
 #include <QMouseEvent>
@@ -12,9 +12,10 @@
 
 namespace twindle {
 
-BoardView::BoardView(const Game& game, QWidget* parent)
+BoardView::BoardView(const Game& game, CardFaces& faces, QWidget* parent)
     : QWidget(parent)
     , m_game(game)
+    , m_faces(faces)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
@@ -42,8 +43,8 @@ void BoardView::prepareNextPicture()
 {
     if (m_facesToPrepare.empty())
         return;
-    preparePicture(BoardGeometry(size()), BoardGrid(m_game.globals().CardCount), m_game.kind().look,
-                   m_facesToPrepare.back(), devicePixelRatioF());
+    preparePicture(BoardGeometry(size()), BoardGrid(m_game.globals().CardCount), m_game.kind(),
+                   m_facesToPrepare.back(), devicePixelRatioF(), m_faces);
     m_facesToPrepare.pop_back();
     m_prepare.start(0);
 }
@@ -76,10 +77,11 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), toQColor(form.BackColor));
 
     const Grid& grid = BoardGrid(m_game.globals().CardCount);
-    const CardLook& look = m_game.kind().look;
-    for (const CardSlot& card : m_game.cards()) {
+    const CardKind& kind = m_game.kind();
+    for (int i = 0; i < kSlotCount; ++i) {
+        const CardSlot& card = m_game.cards()[std::size_t(i)];
         if (card.Visible)
-            paintCard(painter, board, grid, look, card);
+            paintCard(painter, board, grid, kind, card, m_game.isFound(Integer(i)), m_faces);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Frame& frame : form.ShapeDone) {

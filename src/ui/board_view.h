@@ -14,6 +14,7 @@ class QTouchEvent;
 namespace twindle {
 
 class BoardGeometry;
+class CardFaces;
 
 // The board: paints the game's records as they stand, scaled to the space it has, and turns a
 // click or a tap on a card into the index of the card that was clicked. It keeps no game state
@@ -22,7 +23,7 @@ class BoardView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BoardView(const Game& game, QWidget* parent = nullptr);
+    BoardView(const Game& game, CardFaces& faces, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -57,6 +58,7 @@ private:
     void prepareNextPicture();
 
     const Game& m_game;
+    CardFaces& m_faces;
     int m_pressed = kNoCard;
     TouchTaps m_taps;
     BoardChanges m_changes;

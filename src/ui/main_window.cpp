@@ -5,6 +5,7 @@
 #include "toolkit/window/forms.h"
 #include "ui/about_box.h"
 #include "ui/board_view.h"
+#include "ui/card_faces.h"
 #include "ui/options_dialog.h"
 #include "ui/restart_dialog.h"
 
@@ -15,23 +16,24 @@
 
 namespace twindle {
 
-MainWindow::MainWindow(QWidget* parent)
-    : MainWindow(systemSound(), parent)
+MainWindow::MainWindow(CardFaces& faces, QWidget* parent)
+    : MainWindow(faces, systemSound(), parent)
 {
 }
 
-MainWindow::MainWindow(SoundCall& sound, QWidget* parent)
+MainWindow::MainWindow(CardFaces& faces, SoundCall& sound, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
-    , m_game(m_random, m_effects)
+    , m_faces(faces)
+    , m_game(m_random, m_effects, faces)
     , m_audio(sound)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Twindle"));
     setWindowIcon(programIcon());
 
-    m_board = new BoardView(m_game, this);
+    m_board = new BoardView(m_game, faces, this);
     setCentralWidget(m_board);
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

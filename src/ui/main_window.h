@@ -15,6 +15,7 @@ class QDialog;
 namespace twindle {
 
 class BoardView;
+class CardFaces;
 
 // The game board with its menu bar. Every event goes to the game, and after every event the
 // window mirrors the game: it repaints, its timers follow the game's timer records and its
@@ -24,11 +25,13 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Plays through the program's own sound call, or the one given.
-    explicit MainWindow(QWidget* parent = nullptr);
-    explicit MainWindow(SoundCall& sound, QWidget* parent = nullptr);
+    // Shows the cards' faces as `faces` draws them; plays through the program's own sound call,
+    // or the one given.
+    explicit MainWindow(CardFaces& faces, QWidget* parent = nullptr);
+    MainWindow(CardFaces& faces, SoundCall& sound, QWidget* parent = nullptr);
 
     const Game& game() const { return m_game; }
+    CardFaces& faces() { return m_faces; }
     BoardView& board() { return *m_board; }
     ModelTimers& timers() { return m_timers; }
     GameAudio& audio() { return m_audio; }
@@ -86,6 +89,7 @@ private:
     void mirrorModel();
     void mirrorPointers();
 
+    CardFaces& m_faces;
     ClockMixedRandom m_random;
     Effects m_effects{*this};
     Game m_game;

@@ -93,7 +93,9 @@ void RestartDialog::buildSampleRows()
         const SampleRow& place = kSampleRows[row];
         const CardKind& kind = *m_kinds[std::size_t(row)];
         const auto addSample = [&](int face) {
-            return addPicture(sampleCard(kind.look.art, face, ratio), PictureBox::Fit::OwnSize, row);
+            QPixmap sample = kind.look.art == CardArt::Letter ? sampleLetterCard(QChar(face), ratio)
+                                                              : samplePictureCard(ratio);
+            return addPicture(std::move(sample), PictureBox::Fit::OwnSize, row);
         };
         placeInTwips(*addSample(kind.sample[0]), 810, place.cardTop, 510, 675);
         placeInTwips(*addPicture(samplePicture(SamplePicture::Arrow, ratio), PictureBox::Fit::OwnSize, row),

@@ -7,75 +7,81 @@
 namespace twindle {
 namespace {
 
-// Counts the paintings of each key. Every test uses a ratio of its own: the cache is shared by
-// the whole program and keeps the fronts of each ratio apart.
-std::map<int, int> paintings;
+// A cache whose paintings are counted, key by key.
+struct CountedCache {
+    QPixmap picture(int key, qreal ratio)
+    {
+        return cache.picture(key, ratio, [&] {
+            ++paintings[key];
+            QPixmap picture(4, 4);
+            picture.setDevicePixelRatio(ratio);
+            return picture;
+        });
+    }
 
-QPixmap countedPainting(int key, qreal ratio)
-{
-    ++paintings[key];
-    QPixmap picture(4, 4);
-    picture.setDevicePixelRatio(ratio);
-    return picture;
-}
+    PictureCache cache;
+    std::map<int, int> paintings;
+};
 
-QPixmap failedPainting(int key, qreal)
-{
-    ++paintings[key];
-    return {};
-}
+constexpr int kBack = PictureCache::kBackKey;
 
 TEST(PictureCache, KeepsTheFrontsUsedLatelyAndLetsTheOldestGo)
 {
-    paintings.clear();
-    const qreal ratio = 3.0;
-    for (int id = 101; id < 101 + kCardFrontsKept; ++id)
-        cachedPicture(id, ratio, countedPainting);
-    cachedPicture(101, ratio, countedPainting);  // 102 is now the oldest
-    cachedPicture(143, ratio, countedPainting);  // one front too many
+    CountedCache kept;
+    for (int id = 101; id < 101 + PictureCache::kFrontsKept; ++id)
+        kept.picture(id, 1.0);
+    kept.picture(101, 1.0);  // 102 is now the oldest
+    kept.picture(143, 1.0);  // one front too many
 
-    cachedPicture(101, ratio, countedPainting);
-    EXPECT_EQ(paintings[101], 1) << "a front used lately was let go";
-    cachedPicture(102, ratio, countedPainting);
-    EXPECT_EQ(paintings[102], 2) << "the front used longest ago was kept";
-    EXPECT_EQ(paintings[143], 1);
+    kept.picture(101, 1.0);
+    EXPECT_EQ(kept.paintings[101], 1) << "a front used lately was let go";
+    kept.picture(102, 1.0);
+    EXPECT_EQ(kept.paintings[102], 2) << "the front used longest ago was kept";
+    EXPECT_EQ(kept.paintings[143], 1);
 }
 
 TEST(PictureCache, KeepsTheBackWhateverFrontsCome)
 {
-    paintings.clear();
-    const qreal ratio = 5.0;
-    cachedPicture(kCardBackKey, ratio, countedPainting);
+    CountedCache kept;
+    kept.picture(kBack, 1.0);
     for (int round = 0; round < 3; ++round) {
         for (int id = 101; id <= 143; ++id)
-            cachedPicture(id, ratio, countedPainting);
+            kept.picture(id, 1.0);
     }
-    cachedPicture(kCardBackKey, ratio, countedPainting);
-    EXPECT_EQ(paintings[kCardBackKey], 1);
-    EXPECT_EQ(paintings[143], 3) << "fronts beyond the kept number were not let go";
+    kept.picture(kBack, 1.0);
+    EXPECT_EQ(kept.paintings[kBack], 1);
+    EXPECT_EQ(kept.paintings[143], 3) << "fronts beyond the kept number were not let go";
 }
 
 // The pictures of the two ratios used last are kept apart, those of a third make way.
 TEST(PictureCache, KeepsTheFrontsOfEachRatioApartAndOfTwoRatiosOnly)
 {
-    paintings.clear();
-    cachedPicture(120, 2.5, countedPainting);
-    for (int id = 101; id < 101 + 2 * kCardFrontsKept; ++id)
-        cachedPicture(id, 1.5, countedPainting);
-    cachedPicture(120, 2.5, countedPainting);
-    EXPECT_EQ(paintings[120], 2) << "one painting at 2.5, one at 1.5, none again";
-    cachedPicture(kCardBackKey, 3.5, countedPainting);
-    cachedPicture(120, 2.5, countedPainting);
-    cachedPicture(120, 1.5, countedPainting);
-    EXPECT_EQ(paintings[120], 3) << "1.5 was used longest ago";
+    CountedCache kept;
+    kept.picture(120, 2.5);
+    for (int id = 101; id < 101 + 2 * PictureCache::kFrontsKept; ++id)
+        kept.picture(id, 1.5);
+    kept.picture(120, 2.5);
+    EXPECT_EQ(kept.paintings[120], 2) << "one painting at 2.5, one at 1.5, none again";
+    kept.picture(kBack, 3.5);
+    kept.picture(120, 2.5);
+    kept.picture(120, 1.5);
+    EXPECT_EQ(kept.paintings[120], 3) << "1.5 was used longest ago";
 }
 
-TEST(PictureCache, KeepsNoFailedPainting)
+// A failed painting is not kept; a deck read afresh lets its cards' pictures go, and only them.
+TEST(PictureCache, KeepsNoFailedPaintingAndForgetsWhatNoLongerIs)
 {
-    paintings.clear();
-    EXPECT_TRUE(cachedPicture(130, 4.0, failedPainting).isNull());
-    cachedPicture(130, 4.0, countedPainting);
-    EXPECT_EQ(paintings[130], 2);
+    CountedCache kept;
+    EXPECT_TRUE(kept.cache.picture(130, 4.0, [] { return QPixmap(); }).isNull());
+    kept.picture(130, 4.0);
+    EXPECT_EQ(kept.paintings[130], 1);
+
+    kept.picture(1001, 4.0);
+    kept.picture(1002, 4.0);
+    kept.cache.forgetFrom(1001);
+    for (const int key : {130, 1001, 1002})
+        kept.picture(key, 4.0);
+    EXPECT_EQ(kept.paintings, (std::map<int, int>{{130, 1}, {1001, 2}, {1002, 2}}));
 }
 
 } // namespace

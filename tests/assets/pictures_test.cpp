@@ -24,9 +24,9 @@ std::vector<Picture> allPictures()
     const auto sample = [](SamplePicture which) { return std::bind_front(samplePicture, which); };
     std::vector<Picture> pictures = {
         {"card back", cardBackPicture, {81, 110}},
-        {"picture card sample", std::bind_front(sampleCard, CardArt::Picture, kFirstCardFront), {34, 45}},
-        {"capital A sample", std::bind_front(sampleCard, CardArt::Letter, 'A'), {34, 45}},
-        {"small a sample", std::bind_front(sampleCard, CardArt::Letter, 'a'), {34, 45}},
+        {"picture card sample", samplePictureCard, {34, 45}},
+        {"capital A sample", std::bind_front(sampleLetterCard, QChar('A')), {34, 45}},
+        {"small a sample", std::bind_front(sampleLetterCard, QChar('a')), {34, 45}},
         {"arrow", sample(SamplePicture::Arrow), {35, 19}},
         {"row background", sample(SamplePicture::RowBackground), {34, 25}},
         {"about logo", aboutLogo, {316, 290}},

@@ -13,10 +13,10 @@ using test::PlayHarness;
 TEST(FamilyPhotos, DealOnePairAPhotoAndNoMorePairsThanPhotos)
 {
     PlayHarness play;
-    setFamilyPhotoCount(2);
+    play.faces.photos = 2;
     play.deal(kFamilyPhotos, 6);
     EXPECT_EQ(play.game.globals().CardCount, 0) << "three pairs, two photos";
-    setFamilyPhotoCount(3);
+    play.faces.photos = 3;
     play.deal(kFamilyPhotos, 6);
     ASSERT_EQ(play.game.globals().CardCount, 6);
     std::set<std::string> faces;
@@ -24,7 +24,6 @@ TEST(FamilyPhotos, DealOnePairAPhotoAndNoMorePairsThanPhotos)
         faces.insert(play.tag(slot));
     EXPECT_EQ(faces, (std::set<std::string>{"1001", "1002", "1003"}));
     EXPECT_EQ(play.pairsInPlay().size(), 3u);
-    setFamilyPhotoCount(0);
 }
 
 } // namespace

@@ -15,8 +15,25 @@
 
 namespace twindle::test {
 
-constexpr Integer kAllKinds[] = {kPictureCards, kSameCapitals, kCapitalAndSmall};
+// Every kind the game deals from faces of its own, as its table has them: all but the family's.
+inline const std::vector<Integer> kAllKinds = [] {
+    std::vector<Integer> kinds;
+    for (const CardKind& kind : cardKinds()) {
+        if (kind.faces.count > 0)
+            kinds.push_back(kind.cardType);
+    }
+    return kinds;
+}();
 constexpr Integer kAllCounts[] = {4, 6, 8, 10, 12, 14, 16, 18};
+
+// The family's photos, as many as a test says there are.
+struct PhotoCount : FaceCounts {
+    int faceCount(const CardKind& kind) const override
+    {
+        return kind.look.art == CardArt::Photo ? photos : kind.faces.count;
+    }
+    int photos = 0;
+};
 
 // How long each pair sound holds the board up: its samples at 11025 a second.
 inline long long soundLength(const std::string& name)
@@ -136,7 +153,8 @@ struct PlayHarness {
     std::uint64_t clockTicks = 0;
     ClockMixedRandom random{[this] { return ++clockTicks; }};
     RecordingEffects effects;
-    Game game{random, effects};
+    PhotoCount faces;
+    Game game{random, effects, faces};
     SimClock clock{game};
     std::vector<long long> soundStarts;
 };

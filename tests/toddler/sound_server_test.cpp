@@ -8,6 +8,7 @@
 // output (or on none), so that CI can run it once with a private sound server
 // (scripts/with-pulseaudio) and once without, and know which path each run took.
 
+#include "toddler_rig.h"
 #include "window_driver.h"
 
 #include "assets/fonts.h"
@@ -148,7 +149,8 @@ protected:
 // Deals until each of the three sounds has come up, and finds one pair with each.
 TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLength)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window(faces);
     window.show();
     ASSERT_TRUE(window.game().globals().PairSound) << "the pair sound is on from the start";
     const auto& grid = test::gridFor(8);
@@ -183,8 +185,9 @@ TEST_F(PairSoundThroughTheSoundSystem, EachSoundHoldsTheHandlerForItsLength)
 // 150 ms of the click, every time; and the pair's own sound still plays to its end.
 TEST_F(PairSoundThroughTheSoundSystem, InToddlerModeATurnedCardIsHeardAtOnceAndThePairSoundInFull)
 {
-    MainWindow window;
-    ToddlerMode toddlerMode(window);
+    test::ToddlerRig rig;
+    MainWindow& window = rig.window;
+    ToddlerMode& toddlerMode = rig.toddlerMode;
     window.show();
     toddlerMode.start(ToddlerSetup{.startPairs = 4, .grows = false}, 4);
     ASSERT_TRUE(toddlerMode.isOn());

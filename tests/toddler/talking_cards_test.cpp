@@ -1,3 +1,4 @@
+#include "toddler_rig.h"
 #include "window_driver.h"
 
 #include "assets/resource_catalogue.h"
@@ -58,8 +59,9 @@ TEST(TalkingCards, SayTheirWordsAtTheVoicesVolumeUnlessQuiet)
 {
     for (const bool quiet : {false, true}) {
         Listener listener;
-        MainWindow window(listener.call);
-        ToddlerMode toddlerMode(window);
+        test::ToddlerRig rig(listener.call);
+        MainWindow& window = rig.window;
+        ToddlerMode& toddlerMode = rig.toddlerMode;
         toddlerMode.setQuiet(quiet);
         window.show();
         test::dealThroughDialog(window, kCapitalAndSmall, 8);

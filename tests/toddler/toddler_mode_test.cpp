@@ -1,3 +1,4 @@
+#include "toddler_rig.h"
 #include "window_driver.h"
 
 #include "assets/resource_catalogue.h"
@@ -22,11 +23,21 @@
 namespace twindle {
 namespace {
 
-bool aDialogOpensWithin(int milliseconds)
-{
-    QTest::qWait(milliseconds);
-    return QApplication::activeModalWidget() != nullptr;
-}
+// Counts the dialogs that show while it lives, and closes each at once, so that a dialog that
+// should not have come cannot hold the test up.
+struct DialogWatch final : QObject {
+    DialogWatch() { qApp->installEventFilter(this); }
+    ~DialogWatch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && event->type() == QEvent::Show) {
+            ++shown;
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        }
+        return false;
+    }
+    int shown = 0;
+};
 
 // The number the gate's hint asks for, read back from its words.
 int numberAskedFor(MainWindow& window)
@@ -58,16 +69,10 @@ void winTheGame(MainWindow& window)
         window.timers().elapse(GameTimer::YouDidIt);
 }
 
-// Each test starts with no settings (ui_test_main.cpp keeps them in a folder of the run's own).
-bool forgetSettings()
-{
-    return QFile::remove(ToddlerSettings().filePath()) || true;
-}
-
 struct ToddlerModeTest : testing::Test {
-    bool forgotten = forgetSettings();
-    MainWindow window;
-    ToddlerMode toddlerMode{window};
+    test::ToddlerRig rig;
+    MainWindow& window = rig.window;
+    ToddlerMode& toddlerMode = rig.toddlerMode;
 };
 
 // F11 asks the parent first; closing the setup screen stays in the window, Start chooses the
@@ -96,7 +101,7 @@ TEST_F(ToddlerModeTest, TheSetupScreenChoosesTheGameAndRemembersTheChoices)
     ASSERT_TRUE(toddlerMode.isOn());
     EXPECT_EQ(std::tuple(window.game().globals().CardType, window.game().globals().CardCount),
               std::tuple(kSameCapitals, Integer(6)));
-    const ToddlerSetup kept = ToddlerSettings().setup();
+    const ToddlerSetup kept = ToddlerSettings(rig.settings.filePath()).setup();
     EXPECT_EQ(std::tuple(kept.cardType, kept.startPairs, kept.grows), std::tuple(kSameCapitals, 3, false));
 }
 
@@ -112,18 +117,21 @@ TEST_F(ToddlerModeTest, HoldsTheChildUntilAGrownUpTypesTheNumber)
     EXPECT_FALSE(window.menuBar()->isVisible());
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    for (const auto key : {Qt::Key_S, Qt::Key_O, Qt::Key_A})
-        QTest::keyClick(&window, key, Qt::AltModifier);
-    EXPECT_FALSE(aDialogOpensWithin(100)) << "no menu command answers";
-
-    winTheGame(window);  // on the board as big as the screen
-    EXPECT_FALSE(aDialogOpensWithin(50));
+    {
+        DialogWatch dialogs;
+        for (const auto key : {Qt::Key_S, Qt::Key_O, Qt::Key_A, Qt::Key_F11})
+            QTest::keyClick(&window, key, key == Qt::Key_F11 ? Qt::NoModifier : Qt::AltModifier);
+        EXPECT_EQ(dialogs.shown, 0) << "no menu command answers";
+        winTheGame(window);  // on the board as big as the screen
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialogs.shown, 0) << "no new game dialog after a win";
+    }
     EXPECT_EQ(test::pairsOnBoard(window).size(), 6u) << "the same kind and count, dealt again";
 
     window.setWindowState(Qt::WindowMinimized);
-    QTest::qWait(400);
-    EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen) << "back to full screen";
-    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return (window.windowState() & Qt::WindowFullScreen) && !(window.windowState() & Qt::WindowMinimized);
+    })) << "back to full screen, not minimised";
 
     QTest::keyClick(&window, Qt::Key_Escape);
     const int number = numberAskedFor(window);
@@ -141,26 +149,27 @@ TEST_F(ToddlerModeTest, HoldsTheChildUntilAGrownUpTypesTheNumber)
 // the play time is up, the game in progress ends in "All done!" until the gate.
 TEST_F(ToddlerModeTest, GrowsWithTheChildAndEndsWithAllDoneWhenTheTimeIsUp)
 {
-    qputenv("TWINDLE_PLAY_MINUTE_MS", "10");
     window.show();
     toddlerMode.start(ToddlerSetup{.startPairs = 2, .minutes = 5}, 2);
     EXPECT_EQ(window.game().globals().CardCount, 4);
     winTheGame(window);
     EXPECT_EQ(window.game().globals().CardCount, 6);
-    EXPECT_EQ(ToddlerSettings().level(kPictureCards), 3);
-    QTest::qWait(60);  // five minutes of play
+    EXPECT_EQ(ToddlerSettings(rig.settings.filePath()).level(kPictureCards), 3);
+    rig.now += 5 * 60'000 - 1;
+    winTheGame(window);
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr) << "a moment short of five minutes";
+    rig.now += 1;
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr) << "the game goes on";
     winTheGame(window);
     const QWidget* allDone = window.findChild<QWidget*>(QStringLiteral("allDoneScreen"));
     ASSERT_NE(allDone, nullptr);
     EXPECT_TRUE(allDone->isVisible());
-    EXPECT_EQ(window.game().globals().CardsMatched, 6) << "no new deal";
+    EXPECT_EQ(window.game().globals().CardsMatched, 8) << "no new deal";
     const QWidget* spot = window.findChild<QWidget*>(QStringLiteral("parentGateSpot"));
     EXPECT_EQ(window.board().childAt(spot->geometry().center()), spot) << "the way out by touch, above it";
     passTheGate(window);
     EXPECT_FALSE(toddlerMode.isOn());
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("allDoneScreen")), nullptr);
-    qunsetenv("TWINDLE_PLAY_MINUTE_MS");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "toddler_rig.h"
 #include "touch_driver.h"
 #include "window_driver.h"
 
@@ -39,10 +40,10 @@ int numberAskedFor(const QLabel& question)
 }
 
 struct TouchGateTest : testing::Test {
-    bool forgotten = QFile::remove(ToddlerSettings().filePath()) || true;  // the setup screen's defaults
-    MainWindow window;
+    test::ToddlerRig rig;
+    MainWindow& window = rig.window;
     BoardView& board = window.board();
-    ToddlerMode toddlerMode{window};
+    ToddlerMode& toddlerMode = rig.toddlerMode;
     QSignalSpy clicks{&board, &BoardView::cardClicked};
 
     QWidget* findOnBoard(const char* name) { return board.findChild<QWidget*>(QLatin1String(name)); }
@@ -155,7 +156,7 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
     });
     QTest::keyClick(&window, Qt::Key_F11);
     ASSERT_TRUE(toddlerMode.isOn());
-    const ToddlerSetup kept = ToddlerSettings().setup();
+    const ToddlerSetup kept = ToddlerSettings(rig.settings.filePath()).setup();
     EXPECT_EQ(std::tuple(kept.cardType, kept.startPairs, kept.grows, kept.minutes),
               std::tuple(kSameCapitals, 3, false, SetupScreen::kPlayTimes[2]));
     EXPECT_LT(kept.soundVolume, 100);

@@ -6,6 +6,7 @@
 #include "ui/board_changes.h"
 #include "ui/board_geometry.h"
 #include "ui/board_view.h"
+#include "ui/card_faces.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -52,7 +53,8 @@ TEST_P(Scales, AClickOnEveryPaintedPixelOfACardAndNoOtherTurnsThatCard)
     NoEffects effects;
     Game game(random, effects);
     game.Form_Load();
-    BoardView board(game);
+    CardFaces faces;
+    BoardView board(game, faces);
     board.resize(size);
     QSignalSpy clicks(&board, &BoardView::cardClicked);
     // The test's own idea of the scale and the margins, to know roughly where to look.

@@ -29,7 +29,8 @@ using test::gridFor;
 // Tab goes through the numbers, then into the kinds at the selected one only.
 TEST(RestartDialog, IsLaidOutToTheTwipWithItsKeyboardOrder)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     RestartDialog dialog(window.game(), [](Integer, Integer) {});
     EXPECT_EQ(dialog.size(), QSize(390, 245));
     EXPECT_TRUE(dialog.windowFlags() & Qt::Tool);
@@ -54,7 +55,8 @@ TEST(RestartDialog, IsLaidOutToTheTwipWithItsKeyboardOrder)
 
 TEST(RestartDialog, AnyPictureOfARowChoosesItsKindAndANumberDealsIt)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     Integer dealtKind = -1;
     RestartDialog dialog(window.game(), [&](Integer kind, Integer) { dealtKind = kind; });
     dialog.show();
@@ -72,7 +74,8 @@ TEST(RestartDialog, AnyPictureOfARowChoosesItsKindAndANumberDealsIt)
 
 TEST(RestartDialog, AsksOnlyWhileCardsOfTheCurrentKindAreInPlayAndNoKeepsTheGame)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     test::setOptionsThroughDialog(window, false, true);
     test::dealThroughDialog(window, kPictureCards, 8);
@@ -108,7 +111,8 @@ TEST(RestartDialog, AsksOnlyWhileCardsOfTheCurrentKindAreInPlayAndNoKeepsTheGame
 
 TEST(RestartDialog, IgnoresEscapeAndItsCloseBoxDealsNothing)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     test::dealThroughDialog(window, kSameCapitals, 8);
     bool openAfterEscape = false;
@@ -124,7 +128,8 @@ TEST(RestartDialog, IgnoresEscapeAndItsCloseBoxDealsNothing)
 
 TEST(OptionsDialog, WritesBackOnOkOrEnterKeepsThemOnCloseAndLocksCardsDisappearAfterAPair)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     const GlobalVars& options = window.game().globals();
     const auto open = [&](auto inside) {

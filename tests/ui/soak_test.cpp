@@ -182,7 +182,8 @@ TEST(Soak, GameAfterGameThroughTheWindowsKeepsTheBoardWholeAndTheMemoryLevel)
 {
     const int games = qEnvironmentVariableIntValue("TWINDLE_SOAK_GAMES") > 0
         ? qEnvironmentVariableIntValue("TWINDLE_SOAK_GAMES") : 300;
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     EndlessPlayer player(window, 20261206);
     player.dealFromTheMenu();

@@ -28,7 +28,8 @@ struct MouseCount : QObject {
 };
 
 struct TouchTest : testing::Test {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     BoardView& board = window.board();
     QSignalSpy clicks{&board, &BoardView::cardClicked};
     MouseCount mouse;  // a touch the board takes must make no mouse events besides

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/card_faces.h"
 #include "ui/main_window.h"
 
 #include <QImage>

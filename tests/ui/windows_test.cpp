@@ -32,7 +32,8 @@ const QColor kFrameYellow(255, 255, 128);
 
 TEST(MainWindow, OpensAsAnEmptyKakiBoardUnderItsMenuWithNoTimerRunning)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.windowTitle(), "Twindle");
@@ -56,7 +57,8 @@ TEST(MainWindow, OpensAsAnEmptyKakiBoardUnderItsMenuWithNoTimerRunning)
 // Faces show at once; a mismatch waits a second under the busy pointer; found pairs stay framed.
 TEST(MainWindow, TurnsCardsJudgesPairsAndFramesThem)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     test::setOptionsThroughDialog(window, false, true);
     test::dealThroughDialog(window, kCapitalAndSmall, 10);
@@ -88,7 +90,8 @@ class WholeGame : public testing::TestWithParam<std::tuple<int, int>> {};
 TEST_P(WholeGame, EndsWithYouDidItTheColoursInTurnAndTheDialogAgain)
 {
     const auto [kind, count] = GetParam();
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     test::dealThroughDialog(window, kind, count);
     test::findEveryPair(window);
@@ -121,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, WholeGame,
 
 TEST(WholeGame, TheCelebrationOpensNoSecondDialogOverOneAlreadyOpen)
 {
-    MainWindow window;
+    CardFaces faces;
+    MainWindow window{faces};
     window.show();
     test::dealThroughDialog(window, kPictureCards, 8);
     test::findEveryPair(window);

@@ -1,6 +1,7 @@
-#include "card_faces.h"
+#include "card_fronts.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace twindle {
 
@@ -33,7 +34,8 @@ std::vector<ArtLayer> rainbowWithClouds(double left, double top, double width)
     };
 }
 
-std::vector<CardFace> composeFaces()
+// The fronts of several drawings each, 101 to 109.
+std::vector<CardFront> frontsToNine()
 {
     return {
         {101, "cherub in a cowboy hat swinging a lasso", kOrange,
@@ -65,6 +67,13 @@ std::vector<CardFace> composeFaces()
          {{"twemoji/1f995", 4, 30, 74},
           {"rider", 37, 52, 20},
           {"twemoji/1f9d2", 38, 33, 22}}},
+    };
+}
+
+// 110 to 119, most of several drawings too.
+std::vector<CardFront> frontsToNineteen()
+{
+    return {
         {110, "dolphin", kBlue, {{"twemoji/1f42c", 3.5, 18, 74, -10}}},
         {111, "dolphin jumping through a hoop", kIndigo,
          {{"hoop_back", 34, 16, 30},
@@ -88,6 +97,13 @@ std::vector<CardFace> composeFaces()
          // The child peeps over the screen.
          {{"twemoji/1f9d2", 14.5, 6, 52},
           {"twemoji/1f4bb", 10.5, 50, 60}}},
+    };
+}
+
+// 120 to 143: a glyph or two each.
+std::vector<CardFront> frontsToFortyThree()
+{
+    return {
         {120, "ladybird", kGreen, filling("twemoji/1f41e")},
         {121, "lion", kGold, filling("twemoji/1f981")},
         {122, "penguin", kBlue, filling("twemoji/1f427")},
@@ -121,11 +137,16 @@ std::vector<CardFace> composeFaces()
 
 } // namespace
 
-const CardFace* cardFace(int id)
+const CardFront* cardFront(int id)
 {
-    static const std::vector<CardFace> faces = composeFaces();
+    static const std::vector<CardFront> faces = [] {
+        std::vector<CardFront> all = frontsToNine();
+        std::ranges::move(frontsToNineteen(), std::back_inserter(all));
+        std::ranges::move(frontsToFortyThree(), std::back_inserter(all));
+        return all;
+    }();
     const auto found = std::find_if(faces.begin(), faces.end(),
-                                    [id](const CardFace& face) { return face.id == id; });
+                                    [id](const CardFront& face) { return face.id == id; });
     return found == faces.end() ? nullptr : &*found;
 }
 

@@ -36,7 +36,7 @@ struct ArtLayer {
     double hiddenTop = 0;
 };
 
-struct CardFace {
+struct CardFront {
     int id = 0;
     std::string_view subject;    // what the card shows, in a few words
     QRgb frame = 0;              // the colour of the card's frame
@@ -44,6 +44,6 @@ struct CardFace {
 };
 
 // The composition of the card front of this id, or nullptr when there is none.
-const CardFace* cardFace(int id);
+const CardFront* cardFront(int id);
 
 } // namespace twindle

@@ -1,0 +1,75 @@
+#include "card_faces.h"
+
+#include "assets/photo_card.h"
+#include "assets/picture_canvas.h"
+#include "assets/resource_catalogue.h"
+#include "assets/window_pictures.h"
+#include "family/family_deck.h"
+
+#include <QFile>
+
+namespace twindle {
+
+namespace {
+
+// A recording of at most three seconds is far smaller; a larger file is no recording of ours.
+constexpr qint64 kMostVoiceBytes = 1024 * 1024;
+
+} // namespace
+
+CardFaces::CardFaces(const family::FamilyDeck* deck)
+    : m_deck(deck)
+{
+}
+
+int CardFaces::faceCount(const CardKind& kind) const
+{
+    if (kind.look.art != CardArt::Photo)
+        return kind.faces.count;
+    return m_deck ? int(m_deck->cards().size()) : 0;
+}
+
+QPixmap CardFaces::picture(const CardKind& kind, int face, bool found, qreal devicePixelRatio)
+{
+    (void)found;  // so far no kind shows a face differently once its pair is found
+    if (kind.look.art == CardArt::Letter || !isUsableDevicePixelRatio(devicePixelRatio))
+        return {};
+    if (face == kFaceDown)
+        return m_pictures.picture(PictureCache::kBackKey, devicePixelRatio,
+                                  [&] { return cardBackPicture(devicePixelRatio); });
+    if (kind.look.art == CardArt::Photo)
+        return photo(face, devicePixelRatio);
+    return m_pictures.picture(face, devicePixelRatio, [&] { return cardFrontPicture(face, devicePixelRatio); });
+}
+
+// A family card's picture is kept under its face, above every built-in picture's id.
+QPixmap CardFaces::photo(int face, qreal devicePixelRatio)
+{
+    static_assert(kLastCardFront < kFirstFamilyFace);
+    const auto card = std::size_t(face - kFirstFamilyFace);
+    if (m_deck == nullptr || face < kFirstFamilyFace || card >= m_deck->cards().size())
+        return {};
+    return m_pictures.picture(face, devicePixelRatio, [&] {
+        return paintPhotoCard(m_deck->cards()[card].picture, int(card), devicePixelRatio);
+    });
+}
+
+QByteArray CardFaces::word(const CardKind& kind, int face) const
+{
+    if (kind.look.art != CardArt::Photo)
+        return kind.word ? spokenWord(kind.word(face)) : QByteArray();
+    const auto card = std::size_t(face - kFirstFamilyFace);
+    if (m_deck == nullptr || face < kFirstFamilyFace || card >= m_deck->cards().size())
+        return {};
+    QFile file(m_deck->cards()[card].voice);
+    if (file.fileName().isEmpty() || file.size() > kMostVoiceBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void CardFaces::deckChanged()
+{
+    m_pictures.forgetFrom(kFirstFamilyFace);
+}
+
+} // namespace twindle
