@@ -50,7 +50,7 @@ bool useOffscreenScreen(const QTemporaryDir& directory, int width, int height)
 void playEveryLevel(twindle::MainWindow& window, bool pictures, std::vector<double>& times,
                     std::vector<double>* firstTurns, std::set<std::string>& seenFaces)
 {
-    for (int pairs = twindle::ToddlerSetup::kFewestPairs; pairs <= twindle::ToddlerSetup::kMostPairs; ++pairs) {
+    for (int pairs = twindle::kFewestPairs; pairs <= twindle::kMostPairs; ++pairs) {
         for (int round = 0; round < kDealsPerLevel; ++round) {
             const twindle::Integer kind =
                 pictures ? twindle::kPictureCards : (round % 2 ? twindle::kCapitalAndSmall : twindle::kSameCapitals);

@@ -7,7 +7,7 @@
 //
 // The deck is the game's own, in its data folder (XDG_DATA_HOME/twindle/family on Linux).
 
-#include "family/family_commands.h"
+#include "app/family_commands.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "game/game_types.h"
-#include "family/family_commands.h"
+#include "app/family_commands.h"
 #include "toddler/toddler_mode.h"
 #include "toddler/toddler_setup.h"
 
@@ -78,21 +78,20 @@ QStringList withoutToolkitOptions(const QStringList& arguments)
     return kept;
 }
 
-// A whole number from `low` to `high` (or 0, where `zeroToo`) given to --`name`; or the message
-// that says what to give instead.
-std::optional<QString> readNumber(const QCommandLineParser& parser, const QString& name, int low, int high,
-                                  bool zeroToo, std::optional<int>& number)
+// A whole number for --`name` that `range` holds; or the message that says what to give instead.
+std::optional<QString> readNumber(const QCommandLineParser& parser, const QString& name, NumberRange range,
+                                  std::optional<int>& number)
 {
     if (!parser.isSet(name))
         return std::nullopt;
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
-    if (!ok || !((value >= low && value <= high) || (zeroToo && value == 0)))
+    if (!ok || !range.holds(value))
         return QStringLiteral("--%1 %2: give %3 to %4%5")
             .arg(name, parser.value(name))
-            .arg(low)
-            .arg(high)
-            .arg(zeroToo ? QStringLiteral(", or 0 for no limit") : QString());
+            .arg(range.low)
+            .arg(range.high)
+            .arg(range.off ? QStringLiteral(", or %1 for no limit").arg(*range.off) : QString());
     number = value;
     return std::nullopt;
 }
@@ -102,7 +101,7 @@ std::optional<QString> checkFamilyCards(int pairs)
 {
     family::FamilyDeck deck;
     deck.load();
-    if (deck.playablePairs() >= pairs)
+    if (int(deck.cards().size()) >= pairs)
         return std::nullopt;
     return QStringLiteral("--kind family: %1 pairs need %1 family cards, and there are %2 (add them with "
                           "--add-family-card or on the setup screen)")
@@ -120,14 +119,12 @@ std::optional<QString> readToddlerGame(const QCommandLineParser& parser, LaunchO
             return QStringLiteral("--kind %1: not a kind of cards (%2)").arg(name, kindNames());
         launch.cardType = kind->cardType;
     }
-    if (auto wrong = readNumber(parser, QStringLiteral("pairs"), ToddlerSetup::kFewestPairs,
-                                ToddlerSetup::kMostPairs, false, launch.pairs))
+    if (auto wrong = readNumber(parser, QStringLiteral("pairs"), rangeOf(&ToddlerSetup::startPairs), launch.pairs))
         return wrong;
-    if (auto wrong = readNumber(parser, QStringLiteral("minutes"), ToddlerSetup::kShortestMinutes,
-                                ToddlerSetup::kLongestMinutes, true, launch.minutes))
+    if (auto wrong = readNumber(parser, QStringLiteral("minutes"), rangeOf(&ToddlerSetup::minutes), launch.minutes))
         return wrong;
     if (launch.cardType == kFamilyPhotos) {
-        if (auto wrong = checkFamilyCards(launch.pairs.value_or(ToddlerSetup::kFewestPairs)))
+        if (auto wrong = checkFamilyCards(launch.pairs.value_or(kFewestPairs)))
             return wrong;
     }
     launch.fixed = parser.isSet(QStringLiteral("fixed"));
@@ -145,14 +142,22 @@ int usageError(const QString& message)
 // Every option but --help and --version, in the order --help lists them.
 void declareOptions(QCommandLineParser& parser)
 {
+    const NumberRange pairs = rangeOf(&ToddlerSetup::startPairs);
+    const NumberRange minutes = rangeOf(&ToddlerSetup::minutes);
     parser.addOptions({
         {QStringLiteral("toddler"), QStringLiteral("Play full screen, locked for a toddler (also F11 in the window). "
                                                    "Without --kind or --pairs a setup screen asks the parent first.")},
         {QStringLiteral("quiet"), QStringLiteral("Cards in toddler mode say nothing.")},
         {QStringLiteral("kind"), QStringLiteral("Toddler mode's cards: %1.").arg(kindNames()), QStringLiteral("kind")},
-        {QStringLiteral("pairs"), QStringLiteral("Toddler mode starts with this many pairs, 2 to 9."), QStringLiteral("N")},
+        {QStringLiteral("pairs"),
+         QStringLiteral("Toddler mode starts with this many pairs, %1 to %2.").arg(pairs.low).arg(pairs.high),
+         QStringLiteral("N")},
         {QStringLiteral("fixed"), QStringLiteral("The number of pairs stays; without it, it grows with the child.")},
-        {QStringLiteral("minutes"), QStringLiteral("Play time in toddler mode, 5 to 60 minutes; 0 for no limit."),
+        {QStringLiteral("minutes"),
+         QStringLiteral("Play time in toddler mode, %1 to %2 minutes; %3 for no limit.")
+             .arg(minutes.low)
+             .arg(minutes.high)
+             .arg(minutes.off.value_or(0)),
          QStringLiteral("M")},
         {QStringLiteral("add-family-card"), QStringLiteral("Make a family card of the photo, named with --name, "
                                                            "its name said as in the WAVE file of --voice."),
@@ -214,8 +219,7 @@ void startToddlerMode(ToddlerMode& toddlerMode, const LaunchOptions& launch)
     setup.startPairs = launch.pairs.value_or(setup.startPairs);
     setup.minutes = launch.minutes.value_or(setup.minutes);
     setup.grows = setup.grows && !launch.fixed;
-    const int level = launch.pairs ? *launch.pairs : std::max(setup.startPairs, toddlerMode.settings().level(setup.cardType));
-    toddlerMode.start(setup, level);
+    toddlerMode.start(setup, launch.pairs);
 }
 
 } // namespace twindle

@@ -35,11 +35,6 @@ QStringList FamilyDeck::load()
     return problems + takeRecords(file.index.cards);
 }
 
-int FamilyDeck::playablePairs() const
-{
-    return std::min(int(m_cards.size()), kMostPairsPerGame);
-}
-
 QStringList FamilyDeck::takeRecords(const std::vector<CardRecord>& records)
 {
     QStringList problems;

@@ -13,9 +13,6 @@
 
 namespace twindle::family {
 
-// A game deals at most 9 pairs; a deck of N photos deals games of up to N pairs.
-inline constexpr int kMostPairsPerGame = 9;
-
 struct FamilyCard {
     QString name;
     QString picture;  // the path of its picture, kCardPictureSize
@@ -41,10 +38,6 @@ public:
     // is missing or damaged, and cards kept silent because their recording is.
     QStringList load();
     const std::vector<FamilyCard>& cards() const { return m_cards; }
-
-    // Games of up to this many pairs can be dealt from the deck: one pair a photo, at most
-    // kMostPairsPerGame.
-    int playablePairs() const;
 
     // The changes. Each answers nothing when done, else one sentence for the parent, and the
     // deck is as it was. A name is trimmed, and must be 1 to 40 characters and not that of

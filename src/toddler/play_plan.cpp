@@ -20,7 +20,7 @@ int pairsAfter(int pairs, int slips, int startPairs, int mostPairs)
 
 PlayPlan::PlayPlan(const ToddlerSetup& setup, int level, long long now, int mostPairs)
     : m_setup(setup.clamped())
-    , m_mostPairs(std::clamp(mostPairs, int(ToddlerSetup::kFewestPairs), int(ToddlerSetup::kMostPairs)))
+    , m_mostPairs(std::clamp(mostPairs, kFewestPairs, kMostPairs))
     , m_pairs(std::clamp(level, std::min(m_setup.startPairs, m_mostPairs), m_mostPairs))
     , m_endsAt(m_setup.minutes > 0 ? now + m_setup.minutes * kMillisecondsPerMinute
                                    : std::numeric_limits<long long>::max())

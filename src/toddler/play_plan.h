@@ -19,7 +19,7 @@ class PlayPlan {
 public:
     // `level` is the number of pairs to begin with: the parent's start, or where the child got
     // to last time. No game has more than `mostPairs`: a family game one pair a photo.
-    PlayPlan(const ToddlerSetup& setup, int level, long long now, int mostPairs = ToddlerSetup::kMostPairs);
+    PlayPlan(const ToddlerSetup& setup, int level, long long now, int mostPairs = kMostPairs);
 
     int pairs() const { return m_pairs; }
     int slips() const { return m_slips; }
@@ -45,6 +45,6 @@ private:
 };
 
 // The growing rule alone: the pairs after a game of `pairs` with `slips` slips.
-int pairsAfter(int pairs, int slips, int startPairs, int mostPairs = ToddlerSetup::kMostPairs);
+int pairsAfter(int pairs, int slips, int startPairs, int mostPairs = kMostPairs);
 
 } // namespace twindle

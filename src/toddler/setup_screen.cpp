@@ -24,10 +24,14 @@ namespace {
 // Large enough to read at arm's length, with a child on the lap.
 constexpr qreal kPoints = 15;
 
-QSlider* volumeSlider(int percent)
+static_assert(std::ranges::all_of(SetupScreen::kPlayTimes,
+                                  [](int minutes) { return rangeOf(&ToddlerSetup::minutes).holds(minutes); }),
+              "every play time offered is one the settings keep");
+
+QSlider* volumeSlider(int percent, NumberRange range)
 {
     auto* slider = new QSlider(Qt::Horizontal);
-    slider->setRange(0, 100);
+    slider->setRange(range.low, range.high);
     slider->setSingleStep(10);
     slider->setPageStep(25);
     slider->setValue(percent);
@@ -76,7 +80,8 @@ QFormLayout* SetupScreen::buildForm(const ToddlerSetup& setup)
     connect(family, &QPushButton::clicked, this, &SetupScreen::familyCardsAsked);
     form->addRow(QString(), family);
     m_pairs = new QSpinBox;
-    m_pairs->setRange(ToddlerSetup::kFewestPairs, ToddlerSetup::kMostPairs);
+    const NumberRange pairs = rangeOf(&ToddlerSetup::startPairs);
+    m_pairs->setRange(pairs.low, pairs.high);
     m_pairs->setValue(setup.startPairs);
     m_pairs->setSuffix(tr(" pairs"));
     form->addRow(tr("Start with:"), m_pairs);
@@ -134,9 +139,9 @@ QWidget* SetupScreen::buildVolumes(const ToddlerSetup& setup)
     auto* volumes = new QWidget;
     auto* rows = new QFormLayout(volumes);
     rows->setContentsMargins(0, 0, 0, 0);
-    m_voiceVolume = volumeSlider(setup.voiceVolume);
+    m_voiceVolume = volumeSlider(setup.voiceVolume, rangeOf(&ToddlerSetup::voiceVolume));
     m_voiceVolume->setObjectName(QStringLiteral("voiceVolume"));
-    m_soundVolume = volumeSlider(setup.soundVolume);
+    m_soundVolume = volumeSlider(setup.soundVolume, rangeOf(&ToddlerSetup::soundVolume));
     m_soundVolume->setObjectName(QStringLiteral("soundVolume"));
     rows->addRow(tr("voice"), m_voiceVolume);
     rows->addRow(tr("sounds"), m_soundVolume);
@@ -149,7 +154,7 @@ QWidget* SetupScreen::buildVolumes(const ToddlerSetup& setup)
 void SetupScreen::setFamilyPairs(int pairs)
 {
     QRadioButton* family = kindButton(kFamilyPhotos);
-    const bool playable = pairs >= ToddlerSetup::kFewestPairs;
+    const bool playable = pairs >= rangeOf(&ToddlerSetup::startPairs).low;
     family->setEnabled(playable);
     family->setText(playable ? tr("Family photos: up to %1 pairs").arg(pairs)
                              : tr("Family photos: make two cards or more first"));
@@ -162,7 +167,8 @@ void SetupScreen::setFamilyPairs(int pairs)
 void SetupScreen::fitPairsToKind()
 {
     const bool family = kindButton(kFamilyPhotos)->isChecked();
-    m_pairs->setMaximum(family ? std::max(m_familyPairs, int(ToddlerSetup::kFewestPairs)) : ToddlerSetup::kMostPairs);
+    const NumberRange pairs = rangeOf(&ToddlerSetup::startPairs);
+    m_pairs->setMaximum(family ? std::max(m_familyPairs, pairs.low) : pairs.high);
 }
 
 QRadioButton* SetupScreen::kindButton(Integer cardType) const

@@ -58,20 +58,21 @@ void ToddlerMode::enter()
     // A new start is where the parent wants the child to begin again; otherwise the child goes
     // on from where it got to.
     const bool newStart = setup.startPairs != before.startPairs || setup.cardType != before.cardType;
-    start(setup, newStart ? setup.startPairs : std::max(setup.startPairs, m_settings.level(setup.cardType)));
+    start(setup, newStart ? std::optional(setup.startPairs) : std::nullopt);
 }
 
-void ToddlerMode::start(const ToddlerSetup& setup, int level)
+void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
 {
     if (isOn())
         return;
     m_setup = setup.clamped();
     const bool family = m_setup.cardType == kFamilyPhotos;
     const int mostPairs = family ? reloadFamilyCards() : kMostPairs;
-    if (mostPairs < ToddlerSetup::kFewestPairs) {
+    if (mostPairs < kFewestPairs) {
         qCWarning(lcToddler) << "too few family cards for a game";
         return;
     }
+    const int level = pairs.value_or(std::max(m_setup.startPairs, m_settings.level(m_setup.cardType)));
     m_plan.emplace(m_setup, level, now(), mostPairs);
     m_window.audio().setVolumes(m_setup.voiceVolume / 100.0, m_setup.soundVolume / 100.0);
     m_window.setAfterWin([this] { afterWin(); });
@@ -92,7 +93,7 @@ int ToddlerMode::reloadFamilyCards()
 // The parent's family cards, made or changed over the setup screen.
 void ToddlerMode::editFamilyCards(SetupScreen& screen)
 {
-    family::FamilyEditor editor(m_familyDeck, &screen);
+    family::FamilyEditor editor(m_familyDeck, kMostPairs, &screen);
     editor.exec();
     screen.setFamilyPairs(reloadFamilyCards());
 }

@@ -37,8 +37,9 @@ public:
 
     // The parent's setup screen first, in the window; closing it stays there.
     void enter();
-    // Straight in, with this setup and the child at `level` pairs.
-    void start(const ToddlerSetup& setup, int level);
+    // Straight in, with this setup, and `pairs` to begin with; without, the child begins where it
+    // got to with the kind, or at the setup's start if that is more.
+    void start(const ToddlerSetup& setup, std::optional<int> pairs = std::nullopt);
     void leave();
     bool isOn() const { return m_plan.has_value(); }
 

@@ -19,6 +19,22 @@ QString nameOf(Integer cardType)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
+// How the file keeps a choice: a kind by its name, numbers and yes or no as they are.
+QVariant valueOf(Integer cardType)
+{
+    return nameOf(cardType);
+}
+
+QVariant valueOf(int number)
+{
+    return number;
+}
+
+QVariant valueOf(bool yes)
+{
+    return yes;
+}
+
 } // namespace
 
 ToddlerSettings::ToddlerSettings()
@@ -70,38 +86,42 @@ int ToddlerSettings::number(const QString& key, int fallback) const
     return ok ? value : fallback;
 }
 
+QString ToddlerSettings::keyOf(const SettingRow& row)
+{
+    return QStringLiteral("toddler/") + QLatin1String(row.key.data(), qsizetype(row.key.size()));
+}
+
+// Each choice as its row says; what the file lacks or cannot give stays the default.
 ToddlerSetup ToddlerSettings::setup() const
 {
-    const ToddlerSetup defaults;
     ToddlerSetup setup;
-    const CardKind* kind = findCardKind(m_settings->value(QStringLiteral("toddler/kind")).toString().toStdString());
-    setup.cardType = kind ? kind->cardType : defaults.cardType;
-    setup.startPairs = number(QStringLiteral("toddler/startPairs"), defaults.startPairs);
-    setup.grows = m_settings->value(QStringLiteral("toddler/grows"), defaults.grows).toBool();
-    setup.voice = m_settings->value(QStringLiteral("toddler/voice"), defaults.voice).toBool();
-    setup.voiceVolume = number(QStringLiteral("toddler/voiceVolume"), defaults.voiceVolume);
-    setup.soundVolume = number(QStringLiteral("toddler/soundVolume"), defaults.soundVolume);
-    setup.minutes = number(QStringLiteral("toddler/minutes"), defaults.minutes);
+    for (const SettingRow& row : kSettingRows) {
+        const QString key = keyOf(row);
+        if (const auto* kind = std::get_if<Integer ToddlerSetup::*>(&row.field)) {
+            const CardKind* named = findCardKind(m_settings->value(key).toString().toStdString());
+            setup.*(*kind) = named ? named->cardType : setup.*(*kind);
+        } else if (const auto* whole = std::get_if<int ToddlerSetup::*>(&row.field)) {
+            setup.*(*whole) = number(key, setup.*(*whole));
+        } else if (const auto* yes = std::get_if<bool ToddlerSetup::*>(&row.field)) {
+            setup.*(*yes) = m_settings->value(key, setup.*(*yes)).toBool();
+        }
+    }
     return setup.clamped();
 }
 
 void ToddlerSettings::saveSetup(const ToddlerSetup& setup)
 {
     const ToddlerSetup kept = setup.clamped();
-    m_settings->setValue(QStringLiteral("toddler/kind"), nameOf(kept.cardType));
-    m_settings->setValue(QStringLiteral("toddler/startPairs"), kept.startPairs);
-    m_settings->setValue(QStringLiteral("toddler/grows"), kept.grows);
-    m_settings->setValue(QStringLiteral("toddler/voice"), kept.voice);
-    m_settings->setValue(QStringLiteral("toddler/voiceVolume"), kept.voiceVolume);
-    m_settings->setValue(QStringLiteral("toddler/soundVolume"), kept.soundVolume);
-    m_settings->setValue(QStringLiteral("toddler/minutes"), kept.minutes);
+    for (const SettingRow& row : kSettingRows) {
+        std::visit([&](auto field) { m_settings->setValue(keyOf(row), valueOf(kept.*field)); }, row.field);
+    }
     m_settings->sync();
 }
 
 int ToddlerSettings::level(Integer cardType) const
 {
     const int pairs = number(QStringLiteral("levels/") + nameOf(cardType), 0);
-    return pairs >= ToddlerSetup::kFewestPairs && pairs <= ToddlerSetup::kMostPairs ? pairs : 0;
+    return rangeOf(&ToddlerSetup::startPairs).holds(pairs) ? pairs : 0;
 }
 
 void ToddlerSettings::saveLevel(Integer cardType, int pairs)

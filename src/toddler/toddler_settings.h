@@ -32,6 +32,7 @@ public:
 private:
     void checkReadable();
     int number(const QString& key, int fallback) const;
+    static QString keyOf(const SettingRow& row);
 
     std::unique_ptr<QSettings> m_settings;
 };

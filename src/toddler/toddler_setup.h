@@ -1,27 +1,70 @@
 #pragma once
 
+#include "game/board_grid.h"
+#include "game/card_kinds.h"
 #include "game/game_types.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <variant>
 
 namespace twindle {
 
-// What a parent chooses for toddler mode, on the setup screen or on the command line.
+// What a parent chooses for toddler mode, on the setup screen or on the command line. A choice's
+// default is its member's initial value here; its key and its range are its row of kSettingRows
+// below, which the settings file, the clamping, the setup screen and the command line all read.
 struct ToddlerSetup {
-    static constexpr int kFewestPairs = 2;
-    static constexpr int kMostPairs = 9;
-    static constexpr int kShortestMinutes = 5;
-    static constexpr int kLongestMinutes = 60;
-
-    Integer cardType = 0;          // a kind of card_kinds.h
+    Integer cardType = kPictureCards;  // a kind of card_kinds.h
     int startPairs = kFewestPairs;
-    bool grows = true;             // one pair more after a good game, one fewer after a hard one
-    bool voice = true;             // the cards say their words
-    int voiceVolume = 100;         // percent
-    int soundVolume = 100;         // percent: the pair sounds
-    int minutes = 0;               // play time; 0 for no limit
+    bool grows = true;      // one pair more after a good game, one fewer after a hard one
+    bool voice = true;      // the cards say their words
+    int voiceVolume = 100;  // percent
+    int soundVolume = 100;  // percent: the pair sounds
+    int minutes = 0;        // play time; 0 for no limit
 
-    // The same choices with every number within its range, and an unknown kind as pictures.
+    // The same choices with every number within its range, and an unknown kind as the default.
     ToddlerSetup clamped() const;
     friend bool operator==(const ToddlerSetup&, const ToddlerSetup&) = default;
 };
+
+// The whole numbers a choice takes: low to high, and `off`, when there is one, a value outside
+// them that means "none" (0 minutes: no limit).
+struct NumberRange {
+    int low = 0;
+    int high = 0;
+    std::optional<int> off;
+
+    constexpr bool holds(int value) const { return (value >= low && value <= high) || off == value; }
+    constexpr int clamp(int value) const { return off == value ? value : std::clamp(value, low, high); }
+};
+
+// One choice: its key in the settings file's [toddler] group, the member that holds it (a kind of
+// cards, a whole number, or yes or no), and for a number its range.
+struct SettingRow {
+    std::string_view key;
+    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*> field;
+    NumberRange range;
+};
+
+inline constexpr SettingRow kSettingRows[] = {
+    {"kind", &ToddlerSetup::cardType, {}},
+    {"startPairs", &ToddlerSetup::startPairs, {kFewestPairs, kMostPairs, std::nullopt}},
+    {"grows", &ToddlerSetup::grows, {}},
+    {"voice", &ToddlerSetup::voice, {}},
+    {"voiceVolume", &ToddlerSetup::voiceVolume, {0, 100, std::nullopt}},
+    {"soundVolume", &ToddlerSetup::soundVolume, {0, 100, std::nullopt}},
+    {"minutes", &ToddlerSetup::minutes, {5, 60, 0}},
+};
+
+// The range of the number a member holds, from its row.
+constexpr NumberRange rangeOf(int ToddlerSetup::*field)
+{
+    for (const SettingRow& row : kSettingRows) {
+        if (const auto* number = std::get_if<int ToddlerSetup::*>(&row.field); number && *number == field)
+            return row.range;
+    }
+    return {};
+}
 
 } // namespace twindle

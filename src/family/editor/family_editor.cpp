@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace twindle::family {
 
 namespace {
@@ -24,22 +26,23 @@ constexpr int kFontPoints = 14;
 // A frame at rest this long is taken: one new card picture for a whole drag or run of keys.
 constexpr int kRecropRestMilliseconds = 400;
 
-QString pairsSentence(const FamilyDeck& deck)
+QString pairsSentence(const FamilyDeck& deck, int mostPairs)
 {
     const int photos = int(deck.cards().size());
     if (photos == 0)
         return FamilyEditor::tr("No photos yet: add some to make family cards.");
+    const int pairs = std::min(photos, mostPairs);
     return FamilyEditor::tr("%1 %2: games of up to %3 %4")
         .arg(photos)
         .arg(photos == 1 ? FamilyEditor::tr("photo") : FamilyEditor::tr("photos"))
-        .arg(deck.playablePairs())
-        .arg(deck.playablePairs() == 1 ? FamilyEditor::tr("pair") : FamilyEditor::tr("pairs"));
+        .arg(pairs)
+        .arg(pairs == 1 ? FamilyEditor::tr("pair") : FamilyEditor::tr("pairs"));
 }
 
 } // namespace
 
-FamilyEditor::FamilyEditor(FamilyDeck& deck, QWidget* parent)
-    : QDialog(parent), m_deck(deck), m_cards(new QListWidget(this)), m_crop(new CropView(this)),
+FamilyEditor::FamilyEditor(FamilyDeck& deck, int mostPairs, QWidget* parent)
+    : QDialog(parent), m_deck(deck), m_mostPairs(mostPairs), m_cards(new QListWidget(this)), m_crop(new CropView(this)),
       m_name(new QLineEdit(this)), m_voice(new VoicePanel(this)),
       m_replace(new QPushButton(tr("Choose the p&hoto again..."), this)),
       m_remove(new QPushButton(tr("Re&move card"), this)), m_pairs(new QLabel(this)), m_message(new QLabel(this))
@@ -154,7 +157,7 @@ void FamilyEditor::showCards(const QString& selected)
         if (card.name == selected || m_cards->count() == 1)
             m_cards->setCurrentItem(item);
     }
-    m_pairs->setText(pairsSentence(m_deck));
+    m_pairs->setText(pairsSentence(m_deck, m_mostPairs));
     m_remove->setEnabled(m_cards->count() > 0);
     showSelectedCard();
 }

@@ -29,7 +29,8 @@ class FamilyEditor final : public QDialog {
     Q_OBJECT
 
 public:
-    FamilyEditor(FamilyDeck& deck, QWidget* parent = nullptr);
+    // `mostPairs`: the most pairs a game has, whatever the photos.
+    FamilyEditor(FamilyDeck& deck, int mostPairs, QWidget* parent = nullptr);
 
     // Adds a card for each photo: the file dialog's choice, or the files dropped.
     void addPhotos(const QStringList& paths);
@@ -55,6 +56,7 @@ private:
     void report(const QString& error);
 
     FamilyDeck& m_deck;
+    int m_mostPairs;
     QListWidget* m_cards;
     CropView* m_crop;
     QLineEdit* m_name;

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(Editor, AddsPhotosChosenOrDroppedAndSaysWhatItRefused)
 {
-    m_editor = std::make_unique<FamilyEditor>(m_deck);
+    m_editor = std::make_unique<FamilyEditor>(m_deck, 9);
     EXPECT_EQ(shownNames(), "Rex");
     m_editor->addPhotos({m_dir.filePath("Grandma's garden.png"), m_dir.filePath("notes.jpg")});
     EXPECT_EQ(shownNames(), "Rex, Grandma's garden");
@@ -71,7 +71,7 @@ TEST_F(Editor, AddsPhotosChosenOrDroppedAndSaysWhatItRefused)
 
 TEST_F(Editor, MovesTheFrameWithTheKeysAndTakesItWhenItCloses)
 {
-    m_editor = std::make_unique<FamilyEditor>(m_deck);
+    m_editor = std::make_unique<FamilyEditor>(m_deck, 9);
     m_editor->addPhotos({m_dir.filePath("Grandma's garden.png")});
     auto* crop = m_editor->findChild<CropView*>();
     const CropFrame centred = crop->frame();
@@ -89,7 +89,7 @@ TEST_F(Editor, MovesTheFrameWithTheKeysAndTakesItWhenItCloses)
 
 TEST_F(Editor, RenamesACardByItsNameFieldAndRefusesATakenName)
 {
-    m_editor = std::make_unique<FamilyEditor>(m_deck);
+    m_editor = std::make_unique<FamilyEditor>(m_deck, 9);
     m_editor->addPhotos({m_dir.filePath("Grandma's garden.png")});
     auto* name = m_editor->findChild<QLineEdit*>();
     name->setText("rex");

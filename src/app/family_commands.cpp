@@ -1,6 +1,7 @@
 #include "family_commands.h"
 
 #include "family/voice_clip.h"
+#include "game/board_grid.h"
 
 #include <QCommandLineParser>
 
@@ -27,7 +28,7 @@ QString pairs(const FamilyDeck& deck)
 {
     return QStringLiteral("%1 family cards, games of up to %2 pairs")
         .arg(deck.cards().size())
-        .arg(deck.playablePairs());
+        .arg(std::min(int(deck.cards().size()), kMostPairs));
 }
 
 int add(FamilyDeck& deck, const QCommandLineParser& options, QTextStream& out, QTextStream& err)
