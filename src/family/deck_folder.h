@@ -3,6 +3,7 @@
 #include "family/family_index.h"
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 
 #include <functional>
@@ -33,6 +34,10 @@ inline std::string toUtf8(const QString& text)
 // tests.
 using FileWriter = std::function<QString(const QString& path, const QByteArray& bytes)>;
 QString saveWhole(const QString& path, const QByteArray& bytes);
+
+// Takes the deck's lock, waiting up to kLockWaitMilliseconds for another Twindle's change to end.
+// Empty when it is held, else why not, in plain words.
+QString lockDeck(QLockFile& lock);
 
 // The index as the folder holds it now. A missing index is an empty deck. `problem` says why
 // the deck may not be changed when it may not: an index that cannot be read, or is not one this
