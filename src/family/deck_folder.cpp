@@ -67,6 +67,12 @@ QString saveWhole(const QString& path, const QByteArray& bytes)
 
 QString lockDeck(QLockFile& lock)
 {
+    // QLockFile on Linux takes an flock on its file as it makes it, before it writes its owner in,
+    // holds it while locked, and removes a stale file only when it gets that flock itself (Qt
+    // 6.4's qlockfile_unix.cpp, as strace shows). So however short the stale time, a live
+    // owner's lock is never broken; while a file a kill left, empty when the kill came before the
+    // owner was written, is cleared after kLockGraceMilliseconds instead of Qt's 30 s.
+    lock.setStaleLockTime(kLockGraceMilliseconds);
     errno = 0;
     if (lock.tryLock(kLockWaitMilliseconds))
         return {};
