@@ -58,8 +58,8 @@ void runInNamespace()
     inside.setProcessEnvironment(environment);
     inside.setProcessChannelMode(QProcess::ForwardedChannels);
     const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
-    inside.start("unshare", unshare + QStringList{QCoreApplication::applicationFilePath(),
-                                                  QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+    const QString filter = QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name());
+    inside.start("unshare", unshare + QStringList{QCoreApplication::applicationFilePath(), filter});
     ASSERT_TRUE(inside.waitForFinished(60000));
     EXPECT_EQ(inside.exitCode(), 0) << "the run in the namespace failed: see above";
 }
