@@ -40,8 +40,8 @@ void fill(const QString& folder, qint64 room)
     ASSERT_TRUE(filler.flush());
 }
 
-// This test again, as root in a mount namespace of its own: as root, or through a user
-// namespace where the system allows one.
+// Runs this test again in a mount namespace of its own, where it may mount: as root, or as the
+// root of a user namespace where the system allows one.
 void runInNamespace()
 {
     const QTemporaryDir mountPoint;
