@@ -48,8 +48,8 @@ QString FamilyDeck::change(const Edit& edit)
     if (!QDir().mkpath(m_folder))
         return QStringLiteral("Twindle could not make the folder %1 for the family cards.").arg(m_folder);
     QLockFile lock(path(kLockFileName));
-    if (!lock.tryLock(kLockWaitMilliseconds))
-        return QStringLiteral("Another Twindle is changing the family cards; try again in a moment.");
+    if (const QString error = lockDeck(lock); !error.isEmpty())
+        return error;
     // Afresh, so that a change made meanwhile by another Twindle is kept.
     const IndexFile file = readIndexFile(m_folder);
     if (!file.problem.isEmpty())

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <span>
 
 namespace twindle::family {
@@ -24,14 +25,62 @@ constexpr qint64 kMostIndexBytes = 1024 * 1024;
 constexpr qint64 kMostPictureBytes = 8 * 1024 * 1024;
 constexpr qint64 kMostClipBytes = 1024 * 1024;
 
+QString couldNotSave(const QString& why)
+{
+    return QStringLiteral("Twindle could not save the family cards: %1.").arg(why);
+}
+
+// What the system said of a failed call, as a parent reads it.
+QString systemProblem(int error)
+{
+    if (error == ENOSPC)
+        return QStringLiteral("the disk is full");
+    return error == 0 ? QStringLiteral("the system did not say why") : qt_error_string(error);
+}
+
+// Writes all the bytes, or as many as there is room for. A write the disk takes only in part
+// returns what it took, and Qt keeps no error for it; the rest, written again, fails at once with
+// the disk's own error.
+bool writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
+        if (part <= 0)
+            return false;
+        written += part;
+    }
+    return true;
+}
+
 } // namespace
 
 QString saveWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && writeAll(file, bytes) && file.commit())
         return {};
-    return QStringLiteral("Twindle could not save the family cards: %1.").arg(file.errorString());
+    // Qt keeps the error as the system's words, whether it came opening, writing or flushing.
+    if (file.errorString() == qt_error_string(ENOSPC))
+        return couldNotSave(systemProblem(ENOSPC));
+    return couldNotSave(file.error() == QFileDevice::NoError ? systemProblem(0) : file.errorString());
+}
+
+QString lockDeck(QLockFile& lock)
+{
+    // QLockFile on Linux takes an flock on its file as it makes it, before it writes its owner in,
+    // holds it while locked, and removes a stale file only when it gets that flock itself (Qt
+    // 6.4's qlockfile_unix.cpp, as strace shows). So however short the stale time, a live
+    // owner's lock is never broken; while a file a kill left, empty when the kill came before the
+    // owner was written, is cleared after kLockGraceMilliseconds instead of Qt's 30 s.
+    lock.setStaleLockTime(kLockGraceMilliseconds);
+    errno = 0;
+    if (lock.tryLock(kLockWaitMilliseconds))
+        return {};
+    if (lock.error() == QLockFile::LockFailedError)
+        return QStringLiteral("Another Twindle is changing the family cards; try again in a moment.");
+    // The lock file could not be made or its owner not written in it (the disk being full, say):
+    // Qt tells no more than that, and returns at once, leaving errno as the failed call set it.
+    return couldNotSave(systemProblem(errno));
 }
 
 IndexFile readIndexFile(const QString& folder)

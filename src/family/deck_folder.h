@@ -3,6 +3,7 @@
 #include "family/family_index.h"
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 
 #include <functional>
@@ -16,6 +17,9 @@ inline constexpr const char* kIndexFileName = "index.txt";
 inline constexpr const char* kLockFileName = "index.lock";
 // How long a change waits for another Twindle's change to end; one takes a fraction of a second.
 inline constexpr int kLockWaitMilliseconds = 3000;
+// A lock file that no program holds is taken for one a killed program left once it is this old.
+// Its owner holds it from the moment it makes it, so the age only covers the instant before.
+inline constexpr int kLockGraceMilliseconds = 1000;
 
 // The index holds UTF-8; so do these.
 inline QString fromUtf8(const std::string& text)
@@ -33,6 +37,10 @@ inline std::string toUtf8(const QString& text)
 // tests.
 using FileWriter = std::function<QString(const QString& path, const QByteArray& bytes)>;
 QString saveWhole(const QString& path, const QByteArray& bytes);
+
+// Takes the deck's lock, waiting up to kLockWaitMilliseconds for another Twindle's change to end,
+// and clearing one a killed program left. Empty when it is held, else why not, in plain words.
+QString lockDeck(QLockFile& lock);
 
 // The index as the folder holds it now. A missing index is an empty deck. `problem` says why
 // the deck may not be changed when it may not: an index that cannot be read, or is not one this

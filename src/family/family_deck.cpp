@@ -22,7 +22,7 @@ QStringList FamilyDeck::load()
     // Read between two changes when the lock can be had; a deck on a read-only disk is read all
     // the same.
     QLockFile lock(path(kLockFileName));
-    lock.tryLock(kLockWaitMilliseconds);
+    lockDeck(lock);
     m_fileProblems.clear();
     const IndexFile file = readIndexFile(m_folder);
     QStringList problems;

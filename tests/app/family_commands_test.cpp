@@ -44,9 +44,7 @@ protected:
     ToolRun run(const QStringList& arguments, const QStringList& asUser = {}) const
     {
         QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_DATA_HOME", m_dir.filePath("data"));
-        tool.setProcessEnvironment(environment);
+        tool.setProcessEnvironment(m_environment);
         const QString program = QCoreApplication::applicationDirPath() + "/family_cards";
         if (asUser.isEmpty())
             tool.start(program, arguments);
@@ -58,6 +56,11 @@ protected:
 
     QTemporaryDir m_dir;
     const QString m_photo = m_dir.filePath("grandma.jpg");
+    const QProcessEnvironment m_environment = [this] {  // the deck in the test's folder
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", m_dir.filePath("data"));
+        return environment;
+    }();
 };
 
 TEST_F(FamilyCommands, AddListAndRemoveCards)
@@ -91,6 +94,33 @@ TEST_F(FamilyCommands, RefuseBadInputWithOneSentenceAndStatusTwo)
         EXPECT_EQ(refusal.err, sentence);
         EXPECT_EQ(refusal.out, "");
     }
+}
+
+// Two programs adding cards at the same time, as a script and the game's editor might: each change
+// waits for the other's, and no card is lost.
+TEST_F(FamilyCommands, TwoProgramsAddingAtOnceLoseNoCard)
+{
+    constexpr int kEach = 15;
+    const QString addAll = QString("for i in $(seq %1); do \"$0\" --add-family-card \"$1\" --name \"$2 $i\" "
+                                   ">/dev/null || exit 1; done").arg(kEach);
+    const QString names[] = {"Ann", "Bo"};
+    QProcess writers[2];
+    QStringList added;
+    for (int w = 0; w < 2; ++w) {
+        writers[w].setProcessEnvironment(m_environment);
+        const QString tool = QCoreApplication::applicationDirPath() + "/family_cards";
+        writers[w].start("sh", {"-c", addAll, tool, m_photo, names[w]});
+        for (int i = 1; i <= kEach; ++i)
+            added << QString("%1 %2\tsilent").arg(names[w]).arg(i);
+    }
+    for (QProcess& writer : writers) {
+        EXPECT_TRUE(writer.waitForFinished(60000));
+        EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    }
+    QStringList listed = run({"--list-family-cards"}).out.split('\n', Qt::SkipEmptyParts);
+    listed.sort();
+    added.sort();
+    EXPECT_EQ(listed.join('\n').toStdString(), added.join('\n').toStdString());
 }
 
 // As root, a file's modes deny nothing: the tool then reads the photo as the user nobody.

@@ -1,10 +1,11 @@
 // The deck in a folder of its own: its changes, read back by another deck as the game would;
-// its refusals; a deck damaged on disk; and writes that fail part way.
+// its refusals; a deck damaged on disk; writes that fail part way; and a lock file a kill left.
 
 #include "family/family_deck.h"
 #include "family/voice_clip.h"
 #include "toolkit/audio/clip_wave.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include <sys/file.h>
 
 namespace twindle::family {
 namespace {
@@ -134,6 +137,25 @@ TEST_F(Deck, AWriteThatFailsPartWayLeavesTheDeckAsItWas)
             EXPECT_EQ(files(), before);
         }
     }
+}
+
+// A program killed between making the lock file and writing itself into it leaves the file
+// empty: the next change clears it. A live owner's lock, even still empty, is never broken.
+TEST_F(Deck, ClearsALockFileNobodyHoldsButNeverALiveOwnersLock)
+{
+    QFile lock(m_dir.filePath(kLockFileName));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    EXPECT_EQ(m_deck.add("Ann", photo(Qt::red), {}).toStdString(), "");
+    // Held as QLockFile holds it from the instant it makes it; and long held.
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_EQ(::flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    EXPECT_EQ(m_deck.add("Bo", photo(Qt::blue), {}).toStdString(),
+              "Another Twindle is changing the family cards; try again in a moment.");
+    EXPECT_TRUE(lock.exists());
+    lock.close();
+    EXPECT_EQ(reread(), QStringList({"Ann"}));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,22 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
+// The PNG with a header that claims another size, as a decompression bomb's does in a few bytes:
+// its width and height (bytes 16 to 23), and the header's CRC-32 after them.
+QByteArray claimingSize(QByteArray png, QSize size)
+{
+    qToBigEndian(quint32(size.width()), png.data() + 16);
+    qToBigEndian(quint32(size.height()), png.data() + 20);
+    quint32 crc = 0xFFFFFFFF;
+    for (int i = 12; i < 29; ++i) {  // the chunk's type and data
+        crc ^= quint8(png[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    qToBigEndian(~crc, png.data() + 29);
+    return png;
+}
+
 bool isNear(QRgb pixel, QColor colour)
 {
     return std::abs(qRed(pixel) - colour.red()) < 40 && std::abs(qGreen(pixel) - colour.green()) < 40
@@ -55,14 +72,14 @@ protected:
         return path(name);
     }
 
-    // A file too large, a picture too big and one too small, a folder and a pipe.
+    // A file too large, pictures too big and one too small, a folder and a pipe.
     void makeOddFiles() const
     {
         ASSERT_TRUE(QFile::resize(path("huge.jpg"), kMostPhotoBytes + 1));  // sparse: nothing written
-        QImage bomb(12000, 9000, QImage::Format_Mono);  // 108 million pixels in a file of a few kB
-        bomb.fill(0);
-        save(bomb, "bomb.png");
-        save(bandedPhoto({80, 200}), "narrow.png");
+        const QByteArray png = fileBytes(save(bandedPhoto({80, 200}), "narrow.png"));
+        // Above 100 million pixels; the last two above 2^31, which a product of ints would wrap.
+        for (const QSize size : {QSize(12000, 9000), QSize(50000, 50000), QSize(65535, 65535)})
+            writeBytes(path(QString("bomb-%1.png").arg(size.width())), claimingSize(png, size));
         QDir(m_dir.path()).mkdir("album");
         ASSERT_EQ(::mkfifo(path("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
     }
@@ -131,7 +148,9 @@ TEST_F(PhotoImport, RefusesWhatCannotBeAPhotoWithOneSentence)
         {"huge.jpg", "too large"}, {"notes.jpg", "not a picture"},
         {"cut.jpg", "damaged or cut short"}, {"ended.jpg", "damaged or cut short"},
         {"cut.png", "damaged or cut short"}, {"damaged.png", "damaged or cut short"},
-        {"bomb.png", "too big a picture (12000 x 9000 pixels)"}, {"narrow.png", "too small (80 x 200"},
+        {"bomb-12000.png", "too big a picture (12000 x 9000 pixels)"},
+        {"bomb-50000.png", "too big a picture (50000 x 50000 pixels)"},
+        {"bomb-65535.png", "too big a picture (65535 x 65535 pixels)"}, {"narrow.png", "too small (80 x 200"},
     };
     for (const auto& [name, sentence] : refused) {
         const Checked<QImage> photo = importPhoto(path(name));
