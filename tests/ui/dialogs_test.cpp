@@ -34,6 +34,9 @@ TEST(RestartDialog, IsLaidOutToTheTwipWithItsKeyboardOrder)
     RestartDialog dialog(window.game(), [](Integer, Integer) {});
     EXPECT_EQ(dialog.size(), QSize(390, 245));
     EXPECT_TRUE(dialog.windowFlags() & Qt::Tool);
+    // Three rows, and three kinds the table offers the dialog: a fourth would find no row.
+    EXPECT_EQ(dialog.findChildren<QRadioButton*>().size(), 3);
+    EXPECT_EQ(std::ranges::count_if(cardKinds(), &CardKind::inNewGameDialog), 3);
     for (const int kind : {2, 1, 0})
         EXPECT_EQ(dialog.kindButton(kind)->geometry(), QRect(27, 78 + 55 * kind, 23, 35));
     dialog.kindButton(1)->setChecked(true);
