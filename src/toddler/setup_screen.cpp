@@ -2,6 +2,7 @@
 
 #include "assets/fonts.h"
 #include "game/card_kinds.h"
+#include "toddler/setting_widgets.h"
 #include "toolkit/window/forms.h"
 #include "ui/twips_geometry.h"
 
@@ -28,13 +29,12 @@ static_assert(std::ranges::all_of(SetupScreen::kPlayTimes,
                                   [](int minutes) { return rangeOf(&ToddlerSetup::minutes).holds(minutes); }),
               "every play time offered is one the settings keep");
 
-QSlider* volumeSlider(int percent, NumberRange range)
+QSlider* volumeSlider(NumberRange range)
 {
     auto* slider = new QSlider(Qt::Horizontal);
     slider->setRange(range.low, range.high);
     slider->setSingleStep(10);
     slider->setPageStep(25);
-    slider->setValue(percent);
     slider->setMinimumWidth(260);
     return slider;
 }
@@ -48,7 +48,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     setWindowTitle(tr("Toddler mode"));
     setFont(arialFont(kPoints));
 
-    QFormLayout* form = buildForm(setup);
+    QFormLayout* form = buildForm();
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
     auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
@@ -64,40 +64,42 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     layout->addWidget(wayOut);
     layout->addLayout(buildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    showSetup(*this, setup);
+    findChild<QSlider*>(QStringLiteral("voiceVolume"))->setEnabled(setup.voice);
     setFamilyPairs(familyPairs);
     adjustSize();
     centreOnScreen(*this);
 }
 
-// The choices, one a row, in the order a parent goes through them.
-QFormLayout* SetupScreen::buildForm(const ToddlerSetup& setup)
+// The choices, one a row, in the order a parent goes through them; each widget is named after
+// its choice's key (setting_widgets.h).
+QFormLayout* SetupScreen::buildForm()
 {
     auto* form = new QFormLayout;
-    form->addRow(tr("Cards:"), buildKinds(setup.cardType));
+    form->addRow(tr("Cards:"), buildKinds());
     auto* family = new QPushButton(tr("Family cards…"));
     family->setObjectName(QStringLiteral("familyCardsButton"));
     family->setAutoDefault(false);
     connect(family, &QPushButton::clicked, this, &SetupScreen::familyCardsAsked);
     form->addRow(QString(), family);
     m_pairs = new QSpinBox;
+    m_pairs->setObjectName(QStringLiteral("startPairs"));
     const NumberRange pairs = rangeOf(&ToddlerSetup::startPairs);
     m_pairs->setRange(pairs.low, pairs.high);
-    m_pairs->setValue(setup.startPairs);
     m_pairs->setSuffix(tr(" pairs"));
     form->addRow(tr("Start with:"), m_pairs);
-    m_grows = new QCheckBox(tr("Grow with the child: a pair more after a good game"));
-    m_grows->setObjectName(QStringLiteral("grows"));
-    m_grows->setChecked(setup.grows);
-    form->addRow(QString(), m_grows);
-    m_voice = new QCheckBox(tr("The cards say their names"));
-    m_voice->setChecked(setup.voice);
-    form->addRow(tr("Voice:"), m_voice);
-    form->addRow(tr("Volume:"), buildVolumes(setup));
-    m_minutes = new QComboBox;
-    for (const int minutes : kPlayTimes)
-        m_minutes->addItem(minutes == 0 ? tr("No limit") : tr("%1 minutes").arg(minutes), minutes);
-    m_minutes->setCurrentIndex(std::max(0, m_minutes->findData(setup.minutes)));
-    form->addRow(tr("Play time:"), m_minutes);
+    auto* grows = new QCheckBox(tr("Grow with the child: a pair more after a good game"));
+    grows->setObjectName(QStringLiteral("grows"));
+    form->addRow(QString(), grows);
+    auto* voice = new QCheckBox(tr("The cards say their names"));
+    voice->setObjectName(QStringLiteral("voice"));
+    form->addRow(tr("Voice:"), voice);
+    form->addRow(tr("Volume:"), buildVolumes(*voice));
+    auto* minutes = new QComboBox;
+    minutes->setObjectName(QStringLiteral("minutes"));
+    for (const int choice : kPlayTimes)
+        minutes->addItem(choice == 0 ? tr("No limit") : tr("%1 minutes").arg(choice), choice);
+    form->addRow(tr("Play time:"), minutes);
     return form;
 }
 
@@ -118,15 +120,16 @@ QLayout* SetupScreen::buildButtons()
     return row;
 }
 
-QWidget* SetupScreen::buildKinds(Integer chosen)
+QWidget* SetupScreen::buildKinds()
 {
     auto* kinds = new QWidget;
+    kinds->setObjectName(QStringLiteral("kind"));
     auto* column = new QVBoxLayout(kinds);
     column->setContentsMargins(0, 0, 0, 0);
     for (const CardKind& kind : cardKinds()) {
         auto* button = new QRadioButton(QString::fromUtf8(kind.title.data(), qsizetype(kind.title.size())));
         button->setObjectName(QStringLiteral("kind_") + QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size())));
-        button->setChecked(kind.cardType == chosen);
+        button->setProperty("setting", int(kind.cardType));
         connect(button, &QRadioButton::toggled, this, &SetupScreen::fitPairsToKind);
         column->addWidget(button);
         m_kinds.emplace_back(button, kind.cardType);
@@ -134,19 +137,18 @@ QWidget* SetupScreen::buildKinds(Integer chosen)
     return kinds;
 }
 
-QWidget* SetupScreen::buildVolumes(const ToddlerSetup& setup)
+QWidget* SetupScreen::buildVolumes(QCheckBox& voice)
 {
     auto* volumes = new QWidget;
     auto* rows = new QFormLayout(volumes);
     rows->setContentsMargins(0, 0, 0, 0);
-    m_voiceVolume = volumeSlider(setup.voiceVolume, rangeOf(&ToddlerSetup::voiceVolume));
-    m_voiceVolume->setObjectName(QStringLiteral("voiceVolume"));
-    m_soundVolume = volumeSlider(setup.soundVolume, rangeOf(&ToddlerSetup::soundVolume));
-    m_soundVolume->setObjectName(QStringLiteral("soundVolume"));
-    rows->addRow(tr("voice"), m_voiceVolume);
-    rows->addRow(tr("sounds"), m_soundVolume);
-    m_voiceVolume->setEnabled(setup.voice);
-    connect(m_voice, &QCheckBox::toggled, m_voiceVolume, &QSlider::setEnabled);
+    auto* voiceVolume = volumeSlider(rangeOf(&ToddlerSetup::voiceVolume));
+    voiceVolume->setObjectName(QStringLiteral("voiceVolume"));
+    auto* soundVolume = volumeSlider(rangeOf(&ToddlerSetup::soundVolume));
+    soundVolume->setObjectName(QStringLiteral("soundVolume"));
+    rows->addRow(tr("voice"), voiceVolume);
+    rows->addRow(tr("sounds"), soundVolume);
+    connect(&voice, &QCheckBox::toggled, voiceVolume, &QSlider::setEnabled);
     return volumes;
 }
 
@@ -178,18 +180,7 @@ QRadioButton* SetupScreen::kindButton(Integer cardType) const
 
 ToddlerSetup SetupScreen::setup() const
 {
-    ToddlerSetup setup;
-    for (const auto& [button, cardType] : m_kinds) {
-        if (button->isChecked())
-            setup.cardType = cardType;
-    }
-    setup.startPairs = m_pairs->value();
-    setup.grows = m_grows->isChecked();
-    setup.voice = m_voice->isChecked();
-    setup.voiceVolume = m_voiceVolume->value();
-    setup.soundVolume = m_soundVolume->value();
-    setup.minutes = m_minutes->currentData().toInt();
-    return setup;
+    return setupShown(*this, ToddlerSetup{});
 }
 
 } // namespace twindle

@@ -7,11 +7,9 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QFormLayout;
 class QLayout;
 class QRadioButton;
-class QSlider;
 class QSpinBox;
 
 namespace twindle {
@@ -41,20 +39,15 @@ signals:
     void familyCardsAsked();
 
 private:
-    QFormLayout* buildForm(const ToddlerSetup& setup);
-    QWidget* buildKinds(Integer chosen);
+    QFormLayout* buildForm();
+    QWidget* buildKinds();
     QRadioButton* kindButton(Integer cardType) const;
     void fitPairsToKind();
     QLayout* buildButtons();
-    QWidget* buildVolumes(const ToddlerSetup& setup);
+    QWidget* buildVolumes(QCheckBox& voice);
 
     std::vector<std::pair<QRadioButton*, Integer>> m_kinds;
     QSpinBox* m_pairs = nullptr;
-    QCheckBox* m_grows = nullptr;
-    QCheckBox* m_voice = nullptr;
-    QSlider* m_voiceVolume = nullptr;
-    QSlider* m_soundVolume = nullptr;
-    QComboBox* m_minutes = nullptr;
     int m_familyPairs = 0;
 };
 
