@@ -83,19 +83,12 @@ QIcon aboutBoxIcon()
 
 QCursor pointingHandCursor(qreal scale)
 {
-    // The fingertip of the drawing sits at (1, 1), pointing up and to the left. Every deal asks
-    // for the pointer again, so the last one drawn is kept.
+    // The fingertip of the drawing sits at (1, 1), pointing up and to the left.
     constexpr qreal kLargestScale = 4;
     scale = std::clamp(scale, qreal(1), kLargestScale);
-    static qreal drawnScale = 0;
-    static QCursor hand;
-    if (scale != drawnScale) {
-        const QSize size = (QSizeF(kPointerSize) * scale).toSize();
-        const int fingertip = int(std::lround(scale));
-        hand = QCursor(paintArtPicture(u"pointing_hand", size, screenPixelRatio()), fingertip, fingertip);
-        drawnScale = scale;
-    }
-    return hand;
+    const QSize size = (QSizeF(kPointerSize) * scale).toSize();
+    const int fingertip = int(std::lround(scale));
+    return QCursor(paintArtPicture(u"pointing_hand", size, screenPixelRatio()), fingertip, fingertip);
 }
 
 } // namespace twindle

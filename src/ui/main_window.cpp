@@ -151,6 +151,16 @@ int MainWindow::runModal(QDialog& dialog)
     return result;
 }
 
+// Every deal asks for the pointing hand again, so the last one drawn is kept.
+const QCursor& MainWindow::pointingHand()
+{
+    if (const qreal scale = m_board->scale(); scale != m_handScale) {
+        m_hand = pointingHandCursor(scale);
+        m_handScale = scale;
+    }
+    return m_hand;
+}
+
 void MainWindow::onCardClicked(int index)
 {
     m_game.card_Click(Integer(index));
@@ -178,7 +188,7 @@ void MainWindow::mirrorPointers()
     if (const Integer pointer = m_game.form().MousePointer; pointer != m_windowPointer) {
         m_windowPointer = pointer;
         switch (pointer) {
-        case kPointingHand: m_board->setCursor(pointingHandCursor(m_board->scale())); break;
+        case kPointingHand: m_board->setCursor(pointingHand()); break;
         case kBusyPointer: m_board->setCursor(Qt::WaitCursor); break;
         default: m_board->unsetCursor(); break;
         }

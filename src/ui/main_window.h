@@ -6,6 +6,7 @@
 #include "ui/game_audio.h"
 #include "ui/model_timers.h"
 
+#include <QCursor>
 #include <QMainWindow>
 
 #include <functional>
@@ -88,6 +89,7 @@ private:
     void onTimer(GameTimer which);
     void mirrorModel();
     void mirrorPointers();
+    const QCursor& pointingHand();
 
     CardFaces& m_faces;
     ClockMixedRandom m_random;
@@ -99,6 +101,8 @@ private:
     std::function<void()> m_afterWin;
     bool m_newGameDialogOpen = false;
     Integer m_windowPointer = kDefaultPointer;
+    QCursor m_hand;
+    qreal m_handScale = 0;
     bool m_screenBusy = false;
 };
 
