@@ -1,26 +1,12 @@
 #pragma once
 
-#include "game/game_types.h"
+#include "app/launch_options.h"
 
 #include <QStringList>
 
 #include <optional>
 
 namespace twindle {
-
-// How the program was asked to start.
-struct LaunchOptions {
-    bool toddler = false;  // straight into toddler mode
-    bool quiet = false;    // the cards of toddler mode say nothing
-    // Toddler mode's game as the command line chose it; what it leaves out comes from the
-    // settings. Any of them starts the game at once, without the setup screen.
-    std::optional<Integer> cardType;
-    std::optional<int> pairs;
-    std::optional<int> minutes;  // 0 for no limit
-    bool fixed = false;          // the number of pairs does not grow
-
-    bool choosesGame() const { return cardType || pairs || minutes || fixed; }
-};
 
 // What the command line asks for: a window to open with these options, or an answer that needs
 // no window at all (--help, --version, --print-layout; or one clear error on stderr), which has

@@ -3,11 +3,11 @@
 #include <QAbstractSlider>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 
 #include <algorithm>
-#include <optional>
 #include <type_traits>
 
 namespace twindle {
@@ -21,35 +21,60 @@ QString keyOf(const SettingRow& row)
     return QString::fromLatin1(row.key.data(), qsizetype(row.key.size()));
 }
 
-void show(QWidget& widget, int value)
+void show(QWidget& widget, const QVariant& value)
 {
     if (auto* spin = qobject_cast<QSpinBox*>(&widget))
-        spin->setValue(value);
+        spin->setValue(value.toInt());
     else if (auto* slider = qobject_cast<QAbstractSlider*>(&widget))
-        slider->setValue(value);
+        slider->setValue(value.toInt());
     else if (auto* combo = qobject_cast<QComboBox*>(&widget))
         combo->setCurrentIndex(std::max(0, combo->findData(value)));
     else if (auto* check = qobject_cast<QCheckBox*>(&widget))
-        check->setChecked(value != 0);
+        check->setChecked(value.toBool());
+    else if (auto* line = qobject_cast<QLineEdit*>(&widget))
+        line->setText(value.toString());
     for (QRadioButton* button : widget.findChildren<QRadioButton*>())
-        button->setChecked(button->property(kSettingProperty).toInt() == value);
+        button->setChecked(button->property(kSettingProperty) == value);
 }
 
-std::optional<int> shown(const QWidget& widget)
+QVariant shown(const QWidget& widget)
 {
     if (const auto* spin = qobject_cast<const QSpinBox*>(&widget))
         return spin->value();
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget))
         return slider->value();
     if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
-        return combo->currentData().toInt();
+        return combo->currentData();
     if (const auto* check = qobject_cast<const QCheckBox*>(&widget))
-        return int(check->isChecked());
+        return check->isChecked();
+    if (const auto* line = qobject_cast<const QLineEdit*>(&widget))
+        return line->text();
     for (const QRadioButton* button : widget.findChildren<QRadioButton*>()) {
         if (button->isChecked())
-            return button->property(kSettingProperty).toInt();
+            return button->property(kSettingProperty);
     }
-    return std::nullopt;
+    return {};
+}
+
+// A member's value as the widgets carry it, and back.
+QVariant asVariant(Integer cardType)
+{
+    return int(cardType);
+}
+
+template <typename Value>
+QVariant asVariant(const Value& value)
+{
+    return QVariant::fromValue(value);
+}
+
+template <typename Value>
+Value fromVariant(const QVariant& value)
+{
+    if constexpr (std::is_same_v<Value, Integer>)
+        return Integer(value.toInt());
+    else
+        return value.value<Value>();
 }
 
 } // namespace
@@ -58,7 +83,7 @@ void showSetup(QWidget& screen, const ToddlerSetup& setup)
 {
     for (const SettingRow& row : kSettingRows) {
         if (auto* widget = screen.findChild<QWidget*>(keyOf(row)))
-            std::visit([&](auto field) { show(*widget, int(setup.*field)); }, row.field);
+            std::visit([&](auto field) { show(*widget, asVariant(setup.*field)); }, row.field);
     }
 }
 
@@ -66,11 +91,12 @@ ToddlerSetup setupShown(const QWidget& screen, ToddlerSetup setup)
 {
     for (const SettingRow& row : kSettingRows) {
         const auto* widget = screen.findChild<const QWidget*>(keyOf(row));
-        const std::optional<int> value = widget ? shown(*widget) : std::nullopt;
-        if (!value)
+        const QVariant value = widget ? shown(*widget) : QVariant();
+        if (!value.isValid())
             continue;
-        std::visit([&](auto field) { setup.*field = std::remove_reference_t<decltype(setup.*field)>(*value); },
-                   row.field);
+        std::visit(
+            [&](auto field) { setup.*field = fromVariant<std::remove_cvref_t<decltype(setup.*field)>>(value); },
+            row.field);
     }
     return setup;
 }

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,7 +49,15 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     setWindowTitle(tr("Toddler mode"));
     setFont(arialFont(kPoints));
 
-    QFormLayout* form = buildForm();
+    // The choices come in pages, the game's first; with one page there is no tab to choose it.
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("setupPages"));
+    m_pages->setTabBarAutoHide(true);
+    m_pages->setDocumentMode(true);
+    m_pages->setFocusPolicy(Qt::NoFocus);
+    auto* game = new QWidget;
+    game->setLayout(buildForm());
+    addPage(game, tr("Game"));
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
     auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
@@ -60,7 +69,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(18);
-    layout->addLayout(form);
+    layout->addWidget(m_pages);
     layout->addWidget(wayOut);
     layout->addLayout(buildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -69,6 +78,12 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     setFamilyPairs(familyPairs);
     adjustSize();
     centreOnScreen(*this);
+}
+
+void SetupScreen::addPage(QWidget* page, const QString& title)
+{
+    page->layout()->setContentsMargins(0, 12, 0, 0);
+    m_pages->addTab(page, title);
 }
 
 // The choices, one a row, in the order a parent goes through them; each widget is named after

@@ -11,6 +11,7 @@ class QFormLayout;
 class QLayout;
 class QRadioButton;
 class QSpinBox;
+class QTabWidget;
 
 namespace twindle {
 
@@ -39,6 +40,8 @@ signals:
     void familyCardsAsked();
 
 private:
+    // A page of choices, its widgets named after the choices' keys (setting_widgets.h).
+    void addPage(QWidget* page, const QString& title);
     QFormLayout* buildForm();
     QWidget* buildKinds();
     QRadioButton* kindButton(Integer cardType) const;
@@ -47,6 +50,7 @@ private:
     QWidget* buildVolumes(QCheckBox& voice);
 
     std::vector<std::pair<QRadioButton*, Integer>> m_kinds;
+    QTabWidget* m_pages = nullptr;
     QSpinBox* m_pairs = nullptr;
     int m_familyPairs = 0;
 };

@@ -35,6 +35,11 @@ QVariant valueOf(bool yes)
     return yes;
 }
 
+QVariant valueOf(const QString& text)
+{
+    return text;
+}
+
 } // namespace
 
 ToddlerSettings::ToddlerSettings()
@@ -104,6 +109,8 @@ ToddlerSetup ToddlerSettings::setup() const
             setup.*(*whole) = number(key, setup.*(*whole));
         } else if (const auto* yes = std::get_if<bool ToddlerSetup::*>(&row.field)) {
             setup.*(*yes) = m_settings->value(key, setup.*(*yes)).toBool();
+        } else if (const auto* text = std::get_if<QString ToddlerSetup::*>(&row.field)) {
+            setup.*(*text) = m_settings->value(key, setup.*(*text)).toString();
         }
     }
     return setup.clamped();

@@ -10,6 +10,9 @@ ToddlerSetup ToddlerSetup::clamped() const
             setup.*(*number) = row.range.clamp(setup.*(*number));
         else if (const auto* kind = std::get_if<Integer ToddlerSetup::*>(&row.field); kind && !findCardKind(setup.*(*kind)))
             setup.*(*kind) = ToddlerSetup{}.*(*kind);
+        else if (const auto* text = std::get_if<QString ToddlerSetup::*>(&row.field); text && row.accepts
+                 && !row.accepts(setup.*(*text)))
+            setup.*(*text) = ToddlerSetup{}.*(*text);
     }
     return setup;
 }

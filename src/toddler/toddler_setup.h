@@ -4,6 +4,8 @@
 #include "game/card_kinds.h"
 #include "game/game_types.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -40,11 +42,13 @@ struct NumberRange {
 };
 
 // One choice: its key in the settings file's [toddler] group, the member that holds it (a kind of
-// cards, a whole number, or yes or no), and for a number its range.
+// cards, a whole number, yes or no, or a text), for a number its range, and for a text what it
+// accepts (anything, without).
 struct SettingRow {
     std::string_view key;
-    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*> field;
-    NumberRange range;
+    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*, QString ToddlerSetup::*> field;
+    NumberRange range = {};
+    bool (*accepts)(const QString& text) = nullptr;
 };
 
 inline constexpr SettingRow kSettingRows[] = {
