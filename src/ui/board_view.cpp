@@ -6,6 +6,7 @@
 #include "ui/board_painter.h"
 #include "ui/qt_colour.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTouchEvent>
@@ -20,6 +21,8 @@ BoardView::BoardView(const Game& game, CardFaces& faces, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&m_focus, &CardFocus::turnAsked, this, &BoardView::cardClicked);
     m_prepare.setSingleShot(true);
     connect(&m_prepare, &QTimer::timeout, this, &BoardView::prepareNextPicture);
 }
@@ -29,6 +32,8 @@ void BoardView::refresh()
     const BoardChanges::Change change = m_changes.since(m_game, size());
     if (!change.region.isEmpty())
         update(change.region);
+    m_focus.follow(change.dealt);
+    emit refreshed();
     if (!change.dealt)
         return;
     m_facesToPrepare.clear();
@@ -88,6 +93,7 @@ void BoardView::paintEvent(QPaintEvent*)
         if (frame.Visible)
             paintFrame(painter, board, grid, frame);
     }
+    m_focus.paint(painter, board);
     if (form.capYouDidIt.Visible)
         paintCaption(painter, board, form.capYouDidIt);
 }
@@ -124,7 +130,22 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
         return;
     const int released = cardAt(event->position().toPoint());
     if (std::exchange(m_pressed, kNoCard) == released && released != kNoCard)
-        emit cardClicked(released);
+        pointerTurned(released);
+}
+
+void BoardView::pointerTurned(int slot)
+{
+    m_focus.pointerUsed(slot);
+    emit cardClicked(slot);
+}
+
+// The keys of play are the board's; with Alt, Control or Meta a key is a command's, such as the
+// menu's Alt+S.
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    const bool command = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    if (command || !m_focus.pressKey(event->key()))
+        QWidget::keyPressEvent(event);
 }
 
 bool BoardView::event(QEvent* event)
@@ -166,7 +187,7 @@ bool BoardView::touchEvent(QTouchEvent* event)
     }
     event->accept();
     if (tapped != kNoCard)
-        emit cardClicked(tapped);
+        pointerTurned(tapped);
     return true;
 }
 

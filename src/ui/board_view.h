@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "ui/board_changes.h"
+#include "ui/card_focus.h"
 #include "ui/touch_taps.h"
 
 #include <QTimer>
@@ -17,8 +18,8 @@ class BoardGeometry;
 class CardFaces;
 
 // The board: paints the game's records as they stand, scaled to the space it has, and turns a
-// click or a tap on a card into the index of the card that was clicked. It keeps no game state
-// of its own.
+// click or a tap on a card, or a key on the focused card (card_focus.h), into the index of the
+// card that was clicked. It keeps no game state of its own.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -36,10 +37,16 @@ public:
     // the player, so that a card first turned shows its face at once.
     void refresh();
 
+    const Game& game() const { return m_game; }
+    // The keyboard's focus on the cards.
+    CardFocus& focus() { return m_focus; }
+
 signals:
     // A press and a release on the same card of the game, or a tap on it: its slot.
     void cardClicked(int index);
     void resized();
+    // The board was brought up to date with the game.
+    void refreshed();
 
 protected:
     bool event(QEvent* event) override;
@@ -47,6 +54,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr int kNoCard = TouchTaps::kNoCard;
@@ -56,6 +64,7 @@ private:
     bool touchEvent(QTouchEvent* event);
 
     void prepareNextPicture();
+    void pointerTurned(int slot);
 
     const Game& m_game;
     CardFaces& m_faces;
@@ -64,6 +73,7 @@ private:
     BoardChanges m_changes;
     std::vector<int> m_facesToPrepare;
     QTimer m_prepare;
+    CardFocus m_focus{m_game, *this};
 };
 
 } // namespace twindle

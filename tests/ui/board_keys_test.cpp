@@ -1,0 +1,81 @@
+#include "window_driver.h"
+
+#include "game/board_focus.h"
+#include "ui/board_view.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace twindle {
+namespace {
+
+const QColor kKaki(188, 188, 144);
+
+// Takes the focus to a card as a player watching the ring would: Home, then Right until it is
+// there; false if it never got there.
+bool focusWithKeys(MainWindow& window, int card)
+{
+    QTest::keyClick(&window.board(), Qt::Key_Home);
+    for (int key = 0; key < kSlotCount && window.board().focus().card() != card; ++key)
+        QTest::keyClick(&window.board(), Qt::Key_Right);
+    return window.board().focus().card() == card;
+}
+
+struct BoardKeys : testing::Test {
+    BoardKeys()
+    {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    CardFaces faces;
+    MainWindow window{faces};
+};
+
+// A whole game with the arrows and Space, on every grid.
+TEST_F(BoardKeys, TheArrowsAndSpacePlayAWholeGame)
+{
+    for (const Integer count : {4, 8, 14, 18}) {
+        window.deal(kPictureCards, count);
+        for (const auto& [first, second] : test::pairsOnBoard(window)) {
+            ASSERT_TRUE(focusWithKeys(window, first));
+            QTest::keyClick(&window.board(), Qt::Key_Space);
+            ASSERT_TRUE(focusWithKeys(window, second));
+            QTest::keyClick(&window.board(), Qt::Key_Return);
+            window.timers().elapse(GameTimer::PairMatch);
+        }
+        EXPECT_EQ(window.game().globals().CardsMatched, count);
+        EXPECT_TRUE(window.game().form().tmrYouDidIt.Enabled());
+    }
+}
+
+// The first key shows the ring where the focus is: black outside the card's edge, white over
+// it, so that one of them stands out whatever it lies on; the rest of the board is as it was.
+// A click turns its card and takes the ring away, and the board is as a mouse player knows it.
+TEST_F(BoardKeys, TheRingShowsForKeysAndGoesForThePointer)
+{
+    window.deal(kPictureCards, 8);
+    const QImage dealt = test::boardImage(window);
+    QTest::keyClick(&window.board(), Qt::Key_Down);
+    const QRect card = test::cardPlace(window, 0);
+    const QImage ringed = test::boardImage(window);
+    const QPoint middle(card.left(), card.center().y());
+    EXPECT_EQ(ringed.pixelColor(middle - QPoint(2, 0)), QColor(Qt::black));
+    EXPECT_EQ(ringed.pixelColor(middle + QPoint(1, 0)), QColor(Qt::white));
+    EXPECT_EQ(ringed.pixelColor(middle + QPoint(4, 0)), QColor(Qt::black));
+    EXPECT_EQ(dealt.pixelColor(middle - QPoint(2, 0)), kKaki);
+    EXPECT_EQ(ringed.copy(test::cardPlace(window, 1)), dealt.copy(test::cardPlace(window, 1)));
+    EXPECT_EQ(window.board().focus().card(), 0) << "the first key only shows the focus";
+
+    QTest::keyClick(&window.board(), Qt::Key_Down);
+    EXPECT_EQ(window.board().focus().card(), 4);
+    test::clickCard(window, 6);
+    const QImage clicked = test::boardImage(window);
+    EXPECT_FALSE(window.board().focus().isShown());
+    EXPECT_EQ(window.board().focus().card(), 6);
+    EXPECT_EQ(clicked.copy(0, 0, test::cardPlace(window, 6).left() - 8, clicked.height()),
+              dealt.copy(0, 0, test::cardPlace(window, 6).left() - 8, clicked.height()));
+}
+
+} // namespace
+} // namespace twindle
