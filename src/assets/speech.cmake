@@ -33,3 +33,18 @@ qt_add_resources(twindle_assets "speech"
     BASE ${TWINDLE_SPEECH_DIR}
     OPTIONS --no-compress
     FILES ${speechClips})
+
+# The pictures' words as text too, for a screen reader to say in the reader's own voice and
+# language: generated from the same table, each marked for translation (lupdate reads the
+# generated file among the library's sources).
+set(wordTexts "")
+foreach(row IN LISTS speechRows)
+    if(row MATCHES "^([0-9][0-9][0-9]+)\t([^\t]+)\t")
+        string(REPLACE "\\" "\\\\" text "${CMAKE_MATCH_2}")
+        string(REPLACE "\"" "\\\"" text "${text}")
+        string(APPEND wordTexts "    {${CMAKE_MATCH_1}, QT_TRANSLATE_NOOP(\"twindle::CardWords\", \"${text}\")},\n")
+    endif()
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/word_texts.inc CONTENT "${wordTexts}" @ONLY)
+target_sources(twindle_assets PRIVATE word_texts.cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/word_texts.inc)
+target_include_directories(twindle_assets PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

@@ -1,8 +1,10 @@
 #include "gate_overlay.h"
 
+#include "toddler/gate_accessible.h"
 #include "toddler/gate_pad.h"
 #include "toddler/toddler_log.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QRandomGenerator>
 
@@ -30,6 +32,7 @@ GateOverlay::GateOverlay(QWidget& board)
     : m_board(board)
     , m_gate([] { return int(QRandomGenerator::global()->bounded(100, 1000)); })
 {
+    QAccessible::installFactory(gateAccessibleFactory);  // once: Qt keeps each factory once
     m_clock.start();
     m_patience.setSingleShot(true);
     connect(&m_patience, &QTimer::timeout, this, &GateOverlay::waitForKey);
@@ -165,8 +168,10 @@ void GateOverlay::showHint(bool shown)
     if (m_hint == nullptr) {
         // Small and calm: a child sees a quiet line of text, nothing to play with. Made only when
         // a grown-up first asks, so that the window opens without it.
-        m_hint = new QLabel(&m_board);
+        // Named before it is on the board, where a screen reader may look at it at once.
+        m_hint = new QLabel;
         m_hint->setObjectName(QStringLiteral("parentGateHint"));
+        m_hint->setParent(&m_board);
         m_hint->setStyleSheet(QStringLiteral("QLabel { background: rgba(40, 40, 40, 150); color: white; "
                                              "border-radius: 6px; padding: 4px 10px; font-size: 13px; }"));
         m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -3,6 +3,7 @@
 #include "game/board_grid.h"
 #include "ui/board_geometry.h"
 #include "game/tag_text.h"
+#include "ui/board_accessible.h"
 #include "ui/board_painter.h"
 #include "ui/qt_colour.h"
 
@@ -23,6 +24,7 @@ BoardView::BoardView(const Game& game, CardFaces& faces, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_focus, &CardFocus::turnAsked, this, &BoardView::cardClicked);
+    connect(&m_focus, &CardFocus::moved, this, [this] { announceFocus(*this); });
     m_prepare.setSingleShot(true);
     connect(&m_prepare, &QTimer::timeout, this, &BoardView::prepareNextPicture);
 }
@@ -33,6 +35,7 @@ void BoardView::refresh()
     if (!change.region.isEmpty())
         update(change.region);
     m_focus.follow(change.dealt);
+    announceChanges(*this);
     emit refreshed();
     if (!change.dealt)
         return;
@@ -146,6 +149,13 @@ void BoardView::keyPressEvent(QKeyEvent* event)
     const bool command = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
     if (command || !m_focus.pressKey(event->key()))
         QWidget::keyPressEvent(event);
+}
+
+// A screen reader hears the focused card when the board takes the keyboard, after the board.
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] { announceFocus(*this); });
 }
 
 bool BoardView::event(QEvent* event)

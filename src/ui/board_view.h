@@ -19,7 +19,8 @@ class CardFaces;
 
 // The board: paints the game's records as they stand, scaled to the space it has, and turns a
 // click or a tap on a card, or a key on the focused card (card_focus.h), into the index of the
-// card that was clicked. It keeps no game state of its own.
+// card that was clicked. It keeps no game state of its own. A screen reader sees each card as an
+// object of its own (board_accessible.h).
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -38,6 +39,7 @@ public:
     void refresh();
 
     const Game& game() const { return m_game; }
+    CardFaces& faces() { return m_faces; }
     // The keyboard's focus on the cards.
     CardFocus& focus() { return m_focus; }
 
@@ -55,6 +57,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     static constexpr int kNoCard = TouchTaps::kNoCard;

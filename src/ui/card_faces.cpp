@@ -4,6 +4,7 @@
 #include "assets/picture_canvas.h"
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
+#include "assets/word_texts.h"
 #include "family/family_deck.h"
 
 #include <QFile>
@@ -65,6 +66,21 @@ QByteArray CardFaces::word(const CardKind& kind, int face) const
     if (file.fileName().isEmpty() || file.size() > kMostVoiceBytes || !file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QString CardFaces::wordText(const CardKind& kind, int face) const
+{
+    if (kind.look.art == CardArt::Letter) {
+        if (face >= 'A' && face <= 'Z')
+            return tr("capital %1").arg(QChar(face));
+        return face >= 'a' && face <= 'z' ? tr("small %1").arg(QChar(face)) : QString();
+    }
+    if (kind.look.art != CardArt::Photo)
+        return kind.word ? spokenWordText(kind.word(face)) : QString();
+    const auto card = std::size_t(face - kFirstFamilyFace);
+    if (m_deck == nullptr || face < kFirstFamilyFace || card >= m_deck->cards().size())
+        return {};
+    return m_deck->cards()[card].name;
 }
 
 void CardFaces::deckChanged()

@@ -4,7 +4,9 @@
 #include "game/card_kinds.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QPixmap>
+#include <QString>
 
 namespace twindle {
 
@@ -17,6 +19,8 @@ class FamilyDeck;
 // mode has a turned card say its word through it, and the game learns from it how many photos
 // there are to deal. Pictures are kept once drawn, at the sizes the board shows them at.
 class CardFaces final : public FaceCounts {
+    Q_DECLARE_TR_FUNCTIONS(CardFaces)
+
 public:
     // Without a deck there are no family cards.
     explicit CardFaces(const family::FamilyDeck* deck = nullptr);
@@ -31,6 +35,10 @@ public:
     // The word a card of the kind says when it turns up with this face, a whole RIFF WAVE
     // image; empty when it says nothing.
     QByteArray word(const CardKind& kind, int face) const;
+
+    // The same word as text, for a screen reader: a picture's word ("cat and bird"), a letter's
+    // name ("capital A", "small a"), a family card's name; empty when it says nothing.
+    QString wordText(const CardKind& kind, int face) const;
 
     // The deck was read afresh: the pictures of its cards as they were are let go.
     void deckChanged();

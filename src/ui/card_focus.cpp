@@ -64,6 +64,14 @@ void CardFocus::show()
     moveTo(settledFocus(m_game, m_card), true);
 }
 
+void CardFocus::turnCard(int slot)
+{
+    if (!canTakeFocus(m_game, slot))
+        return;
+    moveTo(slot, true);
+    emit turnAsked(slot);
+}
+
 void CardFocus::pointerUsed(int slot)
 {
     moveTo(slot, false);

@@ -34,6 +34,10 @@ public:
     void turn();
     void show();
 
+    // A card turned by other means than a key or the pointer (a screen reader's press): the
+    // focus goes to it, and it turns.
+    void turnCard(int slot);
+
     // The pointer or a finger turned the card in this slot.
     void pointerUsed(int slot);
 
