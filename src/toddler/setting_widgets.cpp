@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <utility>
 
 namespace twindle {
 
@@ -94,8 +95,12 @@ ToddlerSetup setupShown(const QWidget& screen, ToddlerSetup setup)
         const QVariant value = widget ? shown(*widget) : QVariant();
         if (!value.isValid())
             continue;
+        // The member's type is taken from the class, not from `setup`: GCC 12 cannot apply the
+        // member pointer to a captured object of a class with a QString in it.
         std::visit(
-            [&](auto field) { setup.*field = fromVariant<std::remove_cvref_t<decltype(setup.*field)>>(value); },
+            [&](auto field) {
+                setup.*field = fromVariant<std::remove_cvref_t<decltype(std::declval<ToddlerSetup&>().*field)>>(value);
+            },
             row.field);
     }
     return setup;

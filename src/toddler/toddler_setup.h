@@ -3,6 +3,7 @@
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "game/game_types.h"
+#include "toddler/switch_keys.h"
 
 #include <QString>
 
@@ -24,6 +25,14 @@ struct ToddlerSetup {
     int voiceVolume = 100;  // percent
     int soundVolume = 100;  // percent: the pair sounds
     int minutes = 0;        // play time; 0 for no limit
+    // Switches (switch_scan.h): none (0), one that turns the card the focus steps to by itself
+    // every scanMs, or two, the first stepping and the second turning; the key each sends; and
+    // how soon a switch pressed again is heard.
+    int switches = 0;
+    int scanMs = 2000;
+    int repeatMs = 500;
+    QString switchOneKey = QLatin1String("Space");  // what a switch interface sends most often
+    QString switchTwoKey = QLatin1String("Return");
 
     // The same choices with every number within its range, and an unknown kind as the default.
     ToddlerSetup clamped() const;
@@ -59,6 +68,11 @@ inline constexpr SettingRow kSettingRows[] = {
     {"voiceVolume", &ToddlerSetup::voiceVolume, {0, 100, std::nullopt}},
     {"soundVolume", &ToddlerSetup::soundVolume, {0, 100, std::nullopt}},
     {"minutes", &ToddlerSetup::minutes, {5, 60, 0}},
+    {"switches", &ToddlerSetup::switches, {1, 2, 0}},
+    {"scanMs", &ToddlerSetup::scanMs, {500, 10000, std::nullopt}},
+    {"repeatMs", &ToddlerSetup::repeatMs, {0, 2000, std::nullopt}},
+    {"switchOneKey", &ToddlerSetup::switchOneKey, {}, isSwitchKeyName},
+    {"switchTwoKey", &ToddlerSetup::switchTwoKey, {}, isSwitchKeyName},
 };
 
 // The range of the number a member holds, from its row.
