@@ -29,6 +29,8 @@ public:
 
     // Puts the question away, unanswered.
     void close();
+    // The question is being asked: the keys are the grown-up's.
+    bool isAsking() const { return m_gate.step() == ParentGate::Step::Asking; }
 
     // The spot to hold is there while the window is locked.
     void setSpotShown(bool shown);

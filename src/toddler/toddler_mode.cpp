@@ -25,7 +25,9 @@ ToddlerMode::ToddlerMode(MainWindow& window, family::FamilyDeck& deck, ToddlerSe
     , m_gate(window.board())
     , m_lock(window, m_gate)
     , m_clock(std::move(clock))
+    , m_switchPlay(window.board(), [this] { return now(); })
 {
+    m_lock.setPlayKeys([this](const QKeyEvent& key) { return m_switchPlay.pressKey(key); });
     auto* enterKey = new QAction(&window);
     enterKey->setObjectName(QStringLiteral("toddlerModeItem"));
     enterKey->setShortcut(Qt::Key_F11);
@@ -80,6 +82,7 @@ void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
     m_window.setMenuShown(false);
     m_window.showFullScreenBoard();
     m_lock.engage();
+    m_switchPlay.start(m_setup);
 }
 
 int ToddlerMode::reloadFamilyCards()
@@ -103,6 +106,7 @@ void ToddlerMode::leave()
     if (!isOn())
         return;
     m_lock.release();
+    m_switchPlay.stop();
     delete m_allDone;
     m_plan.reset();
     m_window.audio().setVolumes(1, 1);

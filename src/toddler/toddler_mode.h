@@ -2,6 +2,7 @@
 
 #include "toddler/gate_overlay.h"
 #include "toddler/play_plan.h"
+#include "toddler/switch_play.h"
 #include "toddler/toddler_lock.h"
 #include "toddler/toddler_settings.h"
 #include "toolkit/core/steady_clock.h"
@@ -70,6 +71,7 @@ private:
     std::optional<PlayPlan> m_plan;
     QPointer<AllDoneScreen> m_allDone;
     MillisecondClock m_clock;
+    SwitchPlay m_switchPlay;
     bool m_quiet = false;
 };
 

@@ -93,7 +93,7 @@ TEST_F(ToddlerModeTest, TheSetupScreenChoosesTheGameAndRemembersTheChoices)
 
     test::whenModalOpens([](QWidget& modal) {
         modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals"))->click();
-        modal.findChild<QSpinBox*>()->setValue(3);
+        modal.findChild<QSpinBox*>(QStringLiteral("startPairs"))->setValue(3);
         modal.findChild<QCheckBox*>(QStringLiteral("grows"))->setChecked(false);
         QTest::keyClick(&modal, Qt::Key_Return);
     });

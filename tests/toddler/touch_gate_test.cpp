@@ -142,11 +142,11 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     test::whenModalOpens([](QWidget& modal) {
         tapItsRound(*modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals")));
-        tapItsUpArrow(*modal.findChild<QSpinBox*>());
+        tapItsUpArrow(*modal.findChild<QSpinBox*>(QStringLiteral("startPairs")));
         tap(modal.findChild<QCheckBox*>(QStringLiteral("grows")));
         auto* sounds = modal.findChild<QSlider*>(QStringLiteral("soundVolume"));
         tap(*sounds, QPoint(4, sounds->height() / 2));
-        auto* minutes = modal.findChild<QComboBox*>();
+        auto* minutes = modal.findChild<QComboBox*>(QStringLiteral("minutes"));
         tap(minutes);
         QAbstractItemView* list = minutes->view();
         EXPECT_TRUE(list->isVisible()) << "the list of play times";
