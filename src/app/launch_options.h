@@ -48,4 +48,7 @@ std::optional<QString> readNumber(const QCommandLineParser& parser, const QStrin
 // The options that choose toddler mode's game: --kind, --pairs, --fixed, --minutes.
 extern const OptionGroup kToddlerGameOptions;
 
+// The options of play with switches: --switches, --scan-seconds.
+extern const OptionGroup kSwitchOptions;
+
 } // namespace twindle

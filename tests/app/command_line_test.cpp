@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "toddler/toddler_setup.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,54 @@ TEST(CommandLine, SwitchesMeanWhatTheySayAndAnUnknownOneIsAnError)
     const CommandLine wrong = read({"--toddlers"});
     EXPECT_FALSE(wrong.launch);
     EXPECT_EQ(wrong.exitStatus, 2);
+}
+
+} // namespace
+} // namespace twindle
+
+namespace twindle {
+namespace {
+
+// What the options ask of toddler mode's setup, over the defaults; or one line on stderr and
+// status 2, and no launch.
+struct Read {
+    std::optional<ToddlerSetup> setup;
+    int status = 0;
+    QString error;
+};
+
+Read readSetup(std::initializer_list<const char*> arguments)
+{
+    testing::internal::CaptureStderr();
+    const CommandLine line = read(arguments);
+    Read result{std::nullopt, line.exitStatus, QString::fromStdString(testing::internal::GetCapturedStderr())};
+    if (line.launch)
+        result.setup = line.launch->chosenOver(ToddlerSetup{});
+    return result;
+}
+
+TEST(CommandLine, SwitchesAndTheirStepsAreReadAndAWrongValueIsOneLineAndStatusTwo)
+{
+    const Read two = readSetup({"--toddler", "--switches", "2"});
+    ASSERT_TRUE(two.setup);
+    EXPECT_EQ(two.setup->switches, 2);
+    EXPECT_EQ(two.setup->scanMs, ToddlerSetup{}.scanMs);
+    for (const auto& [seconds, milliseconds] : {std::pair{"0.5", 500}, {"10", 10000}, {"2.25", 2250}}) {
+        const Read scan = readSetup({"--toddler", "--switches", "1", "--scan-seconds", seconds});
+        ASSERT_TRUE(scan.setup) << seconds;
+        EXPECT_EQ(std::pair(scan.setup->switches, scan.setup->scanMs), std::pair(1, milliseconds)) << seconds;
+    }
+    for (const auto& wrong : std::initializer_list<std::initializer_list<const char*>>{
+             {"--toddler", "--switches", "3"}, {"--toddler", "--switches", "one"}, {"--toddler", "--switches", "-1"},
+             {"--toddler", "--scan-seconds", "0.49"}, {"--toddler", "--scan-seconds", "10.01"},
+             {"--toddler", "--scan-seconds", "soon"}, {"--toddler", "--scan-seconds", "nan"},
+             {"--toddler", "--scan-seconds", "inf"}, {"--switches", "1"}}) {
+        const Read refused = readSetup(wrong);
+        EXPECT_FALSE(refused.setup) << *(wrong.end() - 1);
+        EXPECT_EQ(refused.status, 2) << *(wrong.end() - 1);
+        EXPECT_EQ(refused.error.count('\n'), 2) << "one line and the hint: " << refused.error.toStdString();
+        EXPECT_TRUE(refused.error.startsWith("twindle: ")) << refused.error.toStdString();
+    }
 }
 
 } // namespace
