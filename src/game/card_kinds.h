@@ -62,6 +62,8 @@ struct CardKind {
     // The word a card says when it turns up with this face: a picture's subject by its id, a
     // letter's name by its capital's code.
     int (*word)(int face) = nullptr;
+    // Whether the cards are told apart only by their words, so that a game needs the voice.
+    bool needsVoice = false;
 };
 
 // Every kind, in the order of their CardType.

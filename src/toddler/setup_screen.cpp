@@ -4,6 +4,7 @@
 #include "game/card_kinds.h"
 #include "toddler/setting_widgets.h"
 #include "toddler/switch_page.h"
+#include "toddler/voice_needed.h"
 #include "toolkit/window/forms.h"
 #include "ui/twips_geometry.h"
 
@@ -78,6 +79,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     showSetup(*this, setup);
     findChild<QSlider*>(QStringLiteral("voiceVolume"))->setEnabled(setup.voice);
     setFamilyPairs(familyPairs);
+    watchVoiceNeeded(*this);
     adjustSize();
     centreOnScreen(*this);
 }

@@ -68,6 +68,10 @@ void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
     if (isOn())
         return;
     m_setup = setup.clamped();
+    if (findCardKind(m_setup.cardType)->needsVoice && (!m_setup.voice || m_quiet)) {
+        qCWarning(lcToddler) << "cards told apart by their words need the voice";
+        return;
+    }
     const bool family = m_setup.cardType == kFamilyPhotos;
     const int mostPairs = family ? reloadFamilyCards() : kMostPairs;
     if (mostPairs < kFewestPairs) {
