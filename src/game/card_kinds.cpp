@@ -40,6 +40,7 @@ int capitalsWord(int letter)
 
 constexpr CardLook kPictureLook{CardArt::Picture, {}, {}, {}};
 constexpr CardLook kPhotoLook{CardArt::Photo, {}, {}, {}};
+constexpr CardLook kEarLook{CardArt::Ear, {}, {}, {}};
 constexpr CardLook kLetterLook{CardArt::Letter, "?", "prettyblue", "dove"};
 constexpr FaceRange kCapitals{'A', 26, 0};
 
@@ -53,6 +54,9 @@ constexpr CardKind kKinds[] = {
      {'A', 26, kCaseDistance}, sameLetter, kLetterLook, true, {'A', 'a'}, capitalsWord},
     {kFamilyPhotos, "family", "Family photos", &MainForm::card, {kFirstFamilyFace, 0, 0}, samePicture,
      kPhotoLook, false, {}, ownWord},
+    // Played by ear: the pictures' faces, each saying its word, all looking alike.
+    {kByEar, "by-ear", "By ear: cards alike, told apart by their words", &MainForm::card,
+     {kFirstCardFront, kCardFrontCount, 0}, samePicture, kEarLook, false, {}, ownWord, true},
 };
 
 } // namespace

@@ -1,13 +1,16 @@
 #include "card_faces.h"
 
+#include "assets/card_size.h"
 #include "assets/photo_card.h"
 #include "assets/picture_canvas.h"
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
+#include "assets/vector_art.h"
 #include "assets/word_texts.h"
 #include "family/family_deck.h"
 
 #include <QFile>
+#include <QPainter>
 
 namespace twindle {
 
@@ -15,6 +18,17 @@ namespace {
 
 // A recording of at most three seconds is far smaller; a larger file is no recording of ours.
 constexpr qint64 kMostVoiceBytes = 1024 * 1024;
+
+// The one face of every card played by ear is kept under a key no face has.
+constexpr int kEarKey = 1;
+
+QPixmap earPicture(qreal devicePixelRatio)
+{
+    const QSize card(kCardPixelWidth, kCardPixelHeight);
+    return paintPicture(card, devicePixelRatio, [&](QPainter& painter) {
+        paintVectorArtFilling(painter, u"ear_card", QRectF(QPointF(0, 0), QSizeF(card)));
+    });
+}
 
 } // namespace
 
@@ -32,7 +46,6 @@ int CardFaces::faceCount(const CardKind& kind) const
 
 QPixmap CardFaces::picture(const CardKind& kind, int face, bool found, qreal devicePixelRatio)
 {
-    (void)found;  // so far no kind shows a face differently once its pair is found
     if (kind.look.art == CardArt::Letter || !isUsableDevicePixelRatio(devicePixelRatio))
         return {};
     if (face == kFaceDown)
@@ -40,6 +53,8 @@ QPixmap CardFaces::picture(const CardKind& kind, int face, bool found, qreal dev
                                   [&] { return cardBackPicture(devicePixelRatio); });
     if (kind.look.art == CardArt::Photo)
         return photo(face, devicePixelRatio);
+    if (kind.look.art == CardArt::Ear && !found)
+        return m_pictures.picture(kEarKey, devicePixelRatio, [&] { return earPicture(devicePixelRatio); });
     return m_pictures.picture(face, devicePixelRatio, [&] { return cardFrontPicture(face, devicePixelRatio); });
 }
 

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "game/card_kinds.h"
 #include "toddler/toddler_setup.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,30 @@ TEST(CommandLine, SwitchesAndTheirStepsAreReadAndAWrongValueIsOneLineAndStatusTw
         EXPECT_EQ(refused.error.count('\n'), 2) << "one line and the hint: " << refused.error.toStdString();
         EXPECT_TRUE(refused.error.startsWith("twindle: ")) << refused.error.toStdString();
     }
+}
+
+} // namespace
+} // namespace twindle
+
+namespace twindle {
+namespace {
+
+// Cards told apart by their words alone: chosen by name they are played with the voice on, and
+// never quietly.
+TEST(CommandLine, CardsPlayedByEarTurnTheVoiceOnAndRefuseQuiet)
+{
+    const Read byEar = readSetup({"--toddler", "--kind", "by-ear"});
+    ASSERT_TRUE(byEar.setup);
+    ToddlerSetup silent;
+    silent.voice = false;
+    const CommandLine line = read({"--toddler", "--kind", "by-ear"});
+    EXPECT_TRUE(line.launch->chosenOver(silent).voice);
+    EXPECT_EQ(line.launch->chosenOver(silent).cardType, kByEar);
+    const Read quiet = readSetup({"--toddler", "--kind", "by-ear", "--quiet"});
+    EXPECT_FALSE(quiet.setup);
+    EXPECT_EQ(quiet.status, 2);
+    EXPECT_TRUE(quiet.error.startsWith("twindle: --kind by-ear: ")) << quiet.error.toStdString();
+    EXPECT_EQ(quiet.error.count('\n'), 2);
 }
 
 } // namespace
