@@ -86,9 +86,9 @@ TEST_F(ToddlerKeys, SwitchesStepAndTurnWithTheirOwnKeys)
     EXPECT_TRUE(isUp(1));
     rig.now += 500;
     QTest::keyClick(&window, Qt::Key_A);
-    QTest::keyClick(&window, Qt::Key_F5);
     EXPECT_EQ(focus().card(), 2);
-    EXPECT_EQ(faceUp(), 2);
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_TRUE(isUp(1) && isUp(2)) << "(a pair found moves the focus on, so it is not asked after)";
     rig.toddlerMode.leave();
 
     rig.toddlerMode.start(ToddlerSetup{.startPairs = 2, .switches = 1}, 2);
