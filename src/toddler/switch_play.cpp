@@ -1,6 +1,7 @@
 #include "switch_play.h"
 
 #include "toddler/switch_keys.h"
+#include "toddler/toddler_log.h"
 #include "ui/board_view.h"
 
 #include <QKeyEvent>
@@ -28,6 +29,9 @@ SwitchPlay::SwitchPlay(BoardView& board, MillisecondClock clock)
     m_step.setTimerType(Qt::PreciseTimer);
     connect(&m_step, &QTimer::timeout, this, &SwitchPlay::stepIfDue);
     connect(&board, &BoardView::refreshed, this, &SwitchPlay::followGame);
+    connect(&board.focus(), &CardFocus::turnAsked, this, [](int slot) {
+        qCDebug(lcToddler) << "card" << slot << "turned by a key, a switch or a screen reader";
+    });
 }
 
 void SwitchPlay::start(const ToddlerSetup& setup)
