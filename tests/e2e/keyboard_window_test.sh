@@ -11,7 +11,7 @@ binary=$(realpath "${1:?usage: keyboard_window_test.sh path/to/twindle}")
 
 export MAGICK_THREAD_LIMIT=1
 if [ -z "${TWINDLE_XVFB:-}" ]; then
-    exec timeout -k 5 240 env TWINDLE_XVFB=1 \
+    exec timeout -k 5 420 env TWINDLE_XVFB=1 \
         xvfb-run -a -s "-noreset -screen 0 1024x768x24" dbus-run-session -- "$0" "$binary"
 fi
 
@@ -59,18 +59,35 @@ ring_to() {
     fail "the ring did not reach card $slot by Home and Right (it is on $(ringed_card "$count"))"
 }
 
-# Turns a slot with Space once the ring is on it; waits for its face, and prints it.
+# Turns a slot with Space once the ring is on it; waits for its face, and keeps it in TURNED
+# (not printed: a failure in a command substitution would lose its message).
 turn_by_key() {
-    local count=$1 slot=$2 back=$3 print
+    local count=$1 slot=$2 back=$3
     ring_to "$count" "$slot"
     xdotool key space
     for _ in $(seq 50); do
         import -window root "$shot"
-        print=$(middle_print "$count" "$slot")
-        [ "$print" != "$back" ] && { echo "$print"; return; }
+        TURNED=$(middle_print "$count" "$slot")
+        [ "$TURNED" != "$back" ] && return
         sleep 0.1
     done
     fail "Space did not turn card $slot"
+}
+
+# Waits for a try to end: two cards that differ turn back, a pair leaves the board.
+try_ended() {
+    local count=$1 first=$2 second=$3 back=$4 one=$5 two=$6 a b
+    for _ in $(seq 100); do
+        import -window root "$shot"
+        a=$(middle_print "$count" "$first") b=$(middle_print "$count" "$second")
+        if [ "$one" = "$two" ]; then
+            [ "$a" != "$one" ] && [ "$b" != "$two" ] && [ "$a" != "$back" ] && return
+        else
+            [ "$a" = "$back" ] && [ "$b" = "$back" ] && return
+        fi
+        sleep 0.1
+    done
+    fail "the try of cards $first and $second did not end"
 }
 
 why=$(accessibility_ready) || fail "the accessibility bus is not ready: $why"
@@ -100,30 +117,32 @@ while [ ${#left[@]} -gt 0 ]; do
     if [ -z "$first" ]; then
         for a in $(printf '%s\n' "${!left[@]}" | sort -n); do [ -z "${seen[$a]:-}" ] && { first=$a; break; }; done
     fi
-    seen[$first]=$(turn_by_key 8 "$first" "$back")
+    turn_by_key 8 "$first" "$back"
+    seen[$first]=$TURNED
     if [ -z "$second" ]; then
         for b in "${!left[@]}"; do [ "$b" != "$first" ] && [ "${seen[$b]:-}" = "${seen[$first]}" ] && second=$b; done
         [ -n "$second" ] || for b in $(printf '%s\n' "${!left[@]}" | sort -n); do
             [ "$b" != "$first" ] && [ -z "${seen[$b]:-}" ] && { second=$b; break; }; done
     fi
-    seen[$second]=$(turn_by_key 8 "$second" "$back")
+    turn_by_key 8 "$second" "$back"
+    seen[$second]=$TURNED
     tries=$((tries + 1))
     [ "${seen[$first]}" = "${seen[$second]}" ] && unset "left[$first]" "left[$second]"
-    sleep 1.6   # the try ends: a pair leaves the board, two others turn back
+    try_ended 8 "$first" "$second" "$back" "${seen[$first]}" "${seen[$second]}"
 done
 dialog=$(wait_for_window_named "Start New Game") || fail "the game played by keys did not end in the new game dialog"
 pass "the arrows and Space played a game of eight in $tries tries, the ring on each card they turned; then the new game dialog"
 kill "$game"; wait "$game" 2>/dev/null || true
 
 # --- Toddler mode with one switch: the focus steps by itself, the switch turns its card ---------
-QT_QPA_PLATFORM=xcb "$binary" --toddler --kind pictures --pairs 3 --switches 1 --scan-seconds 1.5 --quiet \
+QT_QPA_PLATFORM=xcb "$binary" --toddler --kind pictures --pairs 3 --switches 1 --scan-seconds 3 --quiet \
     >"$work/twindle.log" 2>&1 &
 game=$!
 WINDOW=$(wait_for_window_named Twindle) || fail "no window"
 sleep 1
 measure_full_screen_board || fail "the board did not fill the screen"
 rings=''
-for _ in $(seq 40); do
+for _ in $(seq 80); do
     import -window root "$shot"
     ring=$(ringed_card 6)
     [ -n "$ring" ] && [ "${rings##* }" != "$ring" ] && rings="$rings $ring"
