@@ -13,7 +13,9 @@ namespace {
 constexpr qreal kOutside = 3;
 constexpr qreal kBand = 3;
 constexpr qreal kCore = 4;
-constexpr qreal kCornerRadius = 7;
+// Round, but little enough that the ring's outer edge (radius + 5 from a corner's centre, at
+// these sizes) still covers the card's square corner (sqrt(2) * (radius + 2) from it).
+constexpr qreal kCornerRadius = 4;
 // Antialiasing may touch a pixel beyond.
 constexpr int kEdge = 1;
 
