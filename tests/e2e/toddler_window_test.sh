@@ -152,7 +152,8 @@ pass "after a game won without a slip, six cards were dealt: $SAW"
 # which takes nothing). The window manager taking the board off the screen ends the hold, and must
 # not end it for good: workspace 2 and straight back, sooner than the game looks whether it was
 # taken away, three times, and it holds again each time.
-cc -std=c11 -Wall -Wextra -Werror -o "$work/keyboard_grab" "$top/tests/e2e/keyboard_grab.c" -lxcb
+cc -std=c11 -Wall -Wextra -Werror -o "$work/keyboard_grab" "$top/tests/e2e/keyboard_grab.c" -lxcb \
+    || fail "tests/e2e/keyboard_grab.c did not build (it needs cc and libxcb1-dev)"
 # Waits up to 3 s for the keyboard to be held.
 wait_for_keyboard_held() {
     for _ in $(seq 30); do
