@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace twindle {
 namespace {
 
@@ -27,6 +31,44 @@ TEST(CommandLine, SwitchesMeanWhatTheySayAndAnUnknownOneIsAnError)
     const CommandLine wrong = read({"--toddlers"});
     EXPECT_FALSE(wrong.launch);
     EXPECT_EQ(wrong.exitStatus, 2);
+}
+
+// The bounds the help and the manual give: --pairs 2 to 9, --minutes 5 to 60 or 0 for no limit.
+// A value one past a bound is refused before any window opens, with status 2 and a first line on
+// stderr that names the option and the value; a value at a bound is taken as given, silently.
+TEST(CommandLine, NumbersAreTakenUpToTheirBoundsAndRefusedOnePast)
+{
+    struct Case {
+        const char* option;
+        const char* value;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"--pairs", "2", true},    {"--pairs", "9", true},     {"--pairs", "1", false},
+        {"--pairs", "10", false},  {"--minutes", "0", true},   {"--minutes", "5", true},
+        {"--minutes", "60", true}, {"--minutes", "4", false},  {"--minutes", "61", false},
+    };
+    for (const Case& given : cases) {
+        SCOPED_TRACE(std::string(given.option) + " " + given.value);
+        testing::internal::CaptureStderr();
+        const CommandLine line = read({"--toddler", given.option, given.value});
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (given.taken) {
+            EXPECT_EQ(said, "");
+            if (!line.launch) {
+                ADD_FAILURE() << "refused";
+                continue;
+            }
+            const bool pairs = std::string_view(given.option) == "--pairs";
+            EXPECT_EQ(pairs ? line.launch->pairs : line.launch->minutes, std::optional(std::stoi(given.value)));
+        } else {
+            EXPECT_FALSE(line.launch);
+            EXPECT_EQ(line.exitStatus, 2);
+            const std::string firstLine = said.substr(0, said.find('\n'));
+            EXPECT_NE(firstLine.find(given.option), std::string::npos) << firstLine;
+            EXPECT_NE(firstLine.find(std::string(" ") + given.value), std::string::npos) << firstLine;
+        }
+    }
 }
 
 } // namespace

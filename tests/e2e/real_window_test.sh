@@ -3,8 +3,9 @@
 # mouse as a player would: the window keeps its size; the new game dialog takes its keys as
 # option buttons and command buttons do (Tab enters the kinds at the selected one, the arrows
 # choose a kind, Enter presses only a focused number); two clicked cards show their faces; after
-# every dialog and after the question the board has the keyboard again; at the end of a game the
-# board is bare kaki behind the new game dialog; and Alt+F4 ends the program with status 0.
+# every dialog and after the question the board has the keyboard again; a pair found leaves only
+# kaki on the screen; the celebration's colours reach the screen; at the end of a game the board
+# is bare kaki behind the new game dialog; and Alt+F4 ends the program with status 0.
 # Usage: tests/e2e/real_window_test.sh path/to/twindle
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -197,7 +198,21 @@ open_new_game_dialog "at once after Yes"
 xdotool key shift+Tab Up Tab space
 answer_question Return
 wait_for_dealt_board 8 || fail "Up then \"8\" and Yes did not deal eight picture cards"
-play_to_the_end 8
+SAW=""
+play_to_the_end 8 || fail "the game could not be played to its end, each pair found leaving only kaki"
+pass "every pair found but the last left only kaki where it was"
+# The celebration gives the board a new colour every 160 ms for 3.7 s. Looked at a dozen times,
+# the board's corner must show many of them besides kaki (#BCBC90), the board between games; a
+# repaint of only the cards that changed keeps the first.
+seen=''
+for _ in $(seq 12); do
+    colour=$(import -window root -crop "1x1+$((BOARD_X + 2))+$((BOARD_Y + 2))" +repage -depth 8 txt:- \
+        | awk 'NR == 2 { print $3 }')
+    grep -qxF -- "$colour" <<<"$seen" || seen+="$colour"$'\n'
+done
+SAW="the board's corner showed $(echo $seen)"
+[ "$(grep -cvx '#BCBC90' <<<"$seen")" -ge 4 ] || fail "the celebration showed fewer than four colours"
+pass "the celebration flashed through colours: $SAW"
 dialog=$(wait_for_window_named "Start New Game") || fail "the end of the game opened no new game dialog"
 sleep 0.5
 grab_board "$work/screen.png"
