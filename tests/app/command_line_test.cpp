@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,7 +35,7 @@ TEST(CommandLine, SwitchesMeanWhatTheySayAndAnUnknownOneIsAnError)
 }
 
 // The bounds the help and the manual give: --pairs 2 to 9, --minutes 5 to 60 or 0 for no limit.
-// A value one past a bound is refused before any window opens, with status 2 and a first line on
+// A value one past a bound is refused before any window opens, with status 2 and one line on
 // stderr that names the option and the value; a value at a bound is taken as given, silently.
 TEST(CommandLine, NumbersAreTakenUpToTheirBoundsAndRefusedOnePast)
 {
@@ -60,13 +61,15 @@ TEST(CommandLine, NumbersAreTakenUpToTheirBoundsAndRefusedOnePast)
                 continue;
             }
             const bool pairs = std::string_view(given.option) == "--pairs";
-            EXPECT_EQ(pairs ? line.launch->pairs : line.launch->minutes, std::optional(std::stoi(given.value)));
+            const ToddlerSetup chosen = line.launch->chosenOver(ToddlerSetup{});
+            EXPECT_EQ(pairs ? chosen.startPairs : chosen.minutes, std::stoi(given.value));
+            EXPECT_EQ(line.launch->pairs, pairs ? std::optional(std::stoi(given.value)) : std::nullopt);
         } else {
             EXPECT_FALSE(line.launch);
             EXPECT_EQ(line.exitStatus, 2);
-            const std::string firstLine = said.substr(0, said.find('\n'));
-            EXPECT_NE(firstLine.find(given.option), std::string::npos) << firstLine;
-            EXPECT_NE(firstLine.find(std::string(" ") + given.value), std::string::npos) << firstLine;
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+            EXPECT_NE(said.find(given.option), std::string::npos) << said;
+            EXPECT_NE(said.find(std::string(" ") + given.value), std::string::npos) << said;
         }
     }
 }
