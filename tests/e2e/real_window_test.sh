@@ -14,7 +14,7 @@ binary=$(realpath "${1:?usage: real_window_test.sh path/to/twindle}")
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # The outer time limit makes sure a stuck X server or program never hangs the caller.
     exec timeout -k 5 150 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$binary"
+        xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"

@@ -17,7 +17,7 @@ export MAGICK_THREAD_LIMIT=1
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # The outer time limit makes sure a stuck X server or program never hangs the caller.
     exec timeout -k 5 150 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$binary"
+        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"
