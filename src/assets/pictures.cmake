@@ -13,7 +13,18 @@ target_sources(twindle_assets PRIVATE
     vector_art.cpp
     window_art.cpp
     window_pictures.cpp)
-target_link_libraries(twindle_assets PUBLIC Qt6::Svg)
+
+# Qt SVG draws them from a module of its own, loaded at the first picture from lib/twindle beside
+# the program's bin directory, as the audio module is: the first frame draws no picture, and
+# linked into the program Qt SVG would cost every start the binding of its symbols.
+add_library(twindle_svg MODULE svg_art_renderer.cpp)
+target_include_directories(twindle_svg PRIVATE ${TWINDLE_SOURCE_ROOT})
+target_link_libraries(twindle_svg PRIVATE Qt6::Gui Qt6::Svg)
+set_target_properties(twindle_svg PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib/twindle)
+# The program finds the module only if it was built too.
+add_dependencies(twindle_assets twindle_svg)
 
 file(GLOB TWINDLE_ART RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/art CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/art/*.svg ${CMAKE_CURRENT_SOURCE_DIR}/art/twemoji/*.svg)
