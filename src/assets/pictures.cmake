@@ -33,3 +33,22 @@ qt_add_resources(twindle_assets "pictures"
     PREFIX "/art"
     BASE art
     FILES ${TWINDLE_ART})
+
+# The window icon at 32 pixels, drawn at build time by tools/render_icons from the same drawing
+# with the same renderer, pixel for pixel what the program would draw, as bare pixels: the window
+# gets its icon without loading Qt SVG, or Qt's image readers (which load every image format
+# plugin, Qt SVG's among them).
+set(TWINDLE_WINDOW_ICON ${CMAKE_CURRENT_BINARY_DIR}/window_icon/twindle-32.argb)
+add_custom_command(OUTPUT ${TWINDLE_WINDOW_ICON}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/window_icon
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+        $<TARGET_FILE:render_icons> --pixels ${CMAKE_CURRENT_SOURCE_DIR}/art/twindle.svg
+        ${TWINDLE_WINDOW_ICON} 32
+    DEPENDS render_icons ${CMAKE_CURRENT_SOURCE_DIR}/art/twindle.svg
+    COMMENT "Rendering the window icon"
+    VERBATIM)
+qt_add_resources(twindle_assets "window_icon"
+    PREFIX "/window_icon"
+    BASE ${CMAKE_CURRENT_BINARY_DIR}/window_icon
+    OPTIONS --no-compress
+    FILES ${TWINDLE_WINDOW_ICON})
