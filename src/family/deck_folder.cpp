@@ -1,7 +1,7 @@
 #include "deck_folder.h"
 
 #include "family/card_crop.h"
-#include "family/jpeg_check.h"
+#include "family/media_codecs.h"
 #include "toolkit/audio/clip_wave.h"
 #include "toolkit/audio/voice_recorder.h"
 
@@ -119,9 +119,12 @@ QString pictureProblem(const QString& path)
     QByteArray bytes = file.read(kMostPictureBytes);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "jpeg");
-    if (reader.size() != kCardPictureSize || !isWholeJpeg(bytes))
+    if (reader.size() != kCardPictureSize)
         return QStringLiteral("its picture is damaged");
-    return {};
+    const Checked<bool> whole = wholeJpeg(bytes);
+    if (!whole.ok())
+        return whole.error;
+    return whole.value ? QString() : QStringLiteral("its picture is damaged");
 }
 
 QString voiceProblem(const QByteArray& clip)

@@ -76,6 +76,14 @@ game=$!
 wait_for_main_window "$game" || fail "no 527-pixel-wide window titled Twindle appeared"
 pass "the window appeared: ${WINDOW_WIDTH}x${WINDOW_HEIGHT} at ${WINDOW_LEFT},${WINDOW_TOP}"
 
+# --- The window manager gets the icon, which the window is given after its first frame ---------
+for _ in $(seq 50); do
+    SAW=$(xprop -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | paste -sd ' ') && break
+    sleep 0.1
+done
+[ "$SAW" = "Icon (32 x 32) Icon (16 x 16)" ] || fail "the window was not given its 32 and 16-pixel icon"
+pass "the window's icon: $SAW"
+
 # --- The window keeps its size -----------------------------------------------------------------
 SAW=$(xprop -id "$WINDOW" WM_NORMAL_HINTS | tr '\n\t' '  ')
 min=$(sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p' <<<"$SAW")
