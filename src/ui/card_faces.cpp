@@ -5,6 +5,7 @@
 #include "assets/resource_catalogue.h"
 #include "assets/window_pictures.h"
 #include "family/family_deck.h"
+#include "family/word_recordings.h"
 
 #include <QFile>
 
@@ -15,10 +16,18 @@ namespace {
 // A recording of at most three seconds is far smaller; a larger file is no recording of ours.
 constexpr qint64 kMostVoiceBytes = 1024 * 1024;
 
+QByteArray recording(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || file.size() > kMostVoiceBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
 } // namespace
 
-CardFaces::CardFaces(const family::FamilyDeck* deck)
-    : m_deck(deck)
+CardFaces::CardFaces(const family::FamilyDeck* deck, family::WordRecordings* words)
+    : m_deck(deck), m_words(words)
 {
 }
 
@@ -57,14 +66,30 @@ QPixmap CardFaces::photo(int face, qreal devicePixelRatio)
 QByteArray CardFaces::word(const CardKind& kind, int face) const
 {
     if (kind.look.art != CardArt::Photo)
-        return kind.word ? spokenWord(kind.word(face)) : QByteArray();
+        return kind.word ? said(QString::number(kind.word(face))) : QByteArray();
     const auto card = std::size_t(face - kFirstFamilyFace);
     if (m_deck == nullptr || face < kFirstFamilyFace || card >= m_deck->cards().size())
         return {};
-    QFile file(m_deck->cards()[card].voice);
-    if (file.fileName().isEmpty() || file.size() > kMostVoiceBytes || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return recording(m_deck->cards()[card].voice);
+}
+
+QByteArray CardFaces::cheer() const
+{
+    return said(kCheerWord);
+}
+
+QByteArray CardFaces::allDone() const
+{
+    return said(kAllDoneWord);
+}
+
+QByteArray CardFaces::said(const QString& word) const
+{
+    if (m_words != nullptr) {
+        if (const QString voice = m_words->voice(m_wordsLanguage, word); !voice.isEmpty())
+            return recording(voice);
+    }
+    return spokenWord(m_wordsLanguage, word);
 }
 
 void CardFaces::deckChanged()
