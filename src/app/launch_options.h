@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -21,6 +22,9 @@ struct LaunchOptions {
     // without the setup screen.
     std::optional<int> pairs;
     std::vector<std::function<void(ToddlerSetup&)>> setupChanges;
+    // Languages for this run, in place of the setup's (codes of assets/languages.h).
+    std::optional<QString> language;
+    std::optional<QString> wordsLanguage;
 
     bool choosesGame() const { return pairs || !setupChanges.empty(); }
 
@@ -47,5 +51,11 @@ std::optional<QString> readNumber(const QCommandLineParser& parser, const QStrin
 
 // The options that choose toddler mode's game: --kind, --pairs, --fixed, --minutes.
 extern const OptionGroup kToddlerGameOptions;
+
+// The languages of the run: --language, --words-language.
+extern const OptionGroup kLanguageOptions;
+
+// What --language asks for, read before the options are, so that --help speaks it.
+std::optional<QString> languageAsked(const QStringList& arguments);
 
 } // namespace twindle

@@ -68,6 +68,14 @@ QVariant asVariant(const Value& value)
     return QVariant::fromValue(value);
 }
 
+// The type of the member a pointer to a member of the setup points to.
+template <typename>
+struct MemberOf;
+template <typename Value>
+struct MemberOf<Value ToddlerSetup::*> {
+    using Type = Value;
+};
+
 template <typename Value>
 Value fromVariant(const QVariant& value)
 {
@@ -95,7 +103,7 @@ ToddlerSetup setupShown(const QWidget& screen, ToddlerSetup setup)
         if (!value.isValid())
             continue;
         std::visit(
-            [&](auto field) { setup.*field = fromVariant<std::remove_cvref_t<decltype(setup.*field)>>(value); },
+            [&](auto field) { setup.*field = fromVariant<typename MemberOf<decltype(field)>::Type>(value); },
             row.field);
     }
     return setup;

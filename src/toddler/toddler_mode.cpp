@@ -1,13 +1,15 @@
 #include "toddler_mode.h"
 
-#include "assets/resource_catalogue.h"
+#include "assets/languages.h"
 #include "family/editor/family_editor.h"
 #include "family/family_deck.h"
+#include "family/word_recordings.h"
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "ui/board_view.h"
 #include "ui/card_faces.h"
 #include "ui/main_window.h"
+#include "ui/window_language.h"
 #include "toddler/all_done_screen.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_log.h"
@@ -39,7 +41,7 @@ ToddlerMode::ToddlerMode(MainWindow& window, family::FamilyDeck& deck, ToddlerSe
         if (m_plan)
             m_plan->tryJudged(found);
     });
-    connect(&window, &MainWindow::celebrationStarted, this, [this] { say(spokenCheer()); });
+    connect(&window, &MainWindow::celebrationStarted, this, [this] { say(m_window.faces().cheer()); });
 }
 
 ToddlerMode::~ToddlerMode() = default;
@@ -55,6 +57,7 @@ void ToddlerMode::enter()
         return;
     const ToddlerSetup setup = screen.setup().clamped();
     m_settings.saveSetup(setup);
+    useLanguages(before, setup);
     // A new start is where the parent wants the child to begin again; otherwise the child goes
     // on from where it got to.
     const bool newStart = setup.startPairs != before.startPairs || setup.cardType != before.cardType;
@@ -74,6 +77,14 @@ void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
     }
     const int level = pairs.value_or(std::max(m_setup.startPairs, m_settings.level(m_setup.cardType)));
     m_plan.emplace(m_setup, level, now(), mostPairs);
+    CardFaces& faces = m_window.faces();
+    faces.setWordsLanguage(
+        m_wordsLanguage.value_or(m_setup.wordsLanguage.isEmpty() ? windowLanguage() : m_setup.wordsLanguage));
+    if (family::WordRecordings* words = faces.recordedWords()) {
+        for (const QString& problem : words->load())
+            qCWarning(lcToddler).noquote() << "recorded words:" << problem;
+    }
+    qCInfo(lcToddler).noquote() << "the cards say their words in" << faces.wordsLanguage();
     m_window.audio().setVolumes(m_setup.voiceVolume / 100.0, m_setup.soundVolume / 100.0);
     m_window.setAfterWin([this] { afterWin(); });
     dealNext();
@@ -90,10 +101,25 @@ int ToddlerMode::reloadFamilyCards()
     return std::min(int(m_familyDeck.cards().size()), kMostPairs);
 }
 
-// The parent's family cards, made or changed over the setup screen.
+// A language the parent changed on the setup screen takes the place of the run's: the windows
+// and the gate speak it from now on (the open windows are told), the cards from the game's start.
+void ToddlerMode::useLanguages(const ToddlerSetup& before, const ToddlerSetup& chosen)
+{
+    if (chosen.language != before.language)
+        useWindowLanguage(languageOrSystem(chosen.language));
+    if (chosen.wordsLanguage != before.wordsLanguage)
+        m_wordsLanguage.reset();
+}
+
+// The parent's family cards, made or changed over the setup screen; the words they record are in
+// the language the screen shows for the cards' words.
 void ToddlerMode::editFamilyCards(SetupScreen& screen)
 {
-    family::FamilyEditor editor(m_familyDeck, kMostPairs, &screen);
+    const ToddlerSetup shown = screen.setup();
+    const QString wordsLanguage = shown.wordsLanguage.isEmpty()
+        ? (shown.language.isEmpty() ? windowLanguage() : shown.language)
+        : shown.wordsLanguage;
+    family::FamilyEditor editor(m_familyDeck, kMostPairs, &screen, m_window.faces().recordedWords(), wordsLanguage);
     editor.exec();
     screen.setFamilyPairs(reloadFamilyCards());
 }
@@ -132,7 +158,7 @@ void ToddlerMode::afterWin()
     qCInfo(lcToddler) << "play time is over: all done until a grown-up comes";
     m_allDone = new AllDoneScreen(m_window.board());
     m_gate.raise();  // the way out by touch stays within reach
-    say(spokenAllDone());
+    say(m_window.faces().allDone());
 }
 
 // A card turned face up says its word, in passing.

@@ -45,6 +45,9 @@ public:
 
     // Quiet: the cards say nothing, whatever the setup says. The pair sound keeps its own option.
     void setQuiet(bool quiet) { m_quiet = quiet; }
+    // The cards' words in this language for this run, in place of the setup's, until a parent
+    // chooses another on the setup screen.
+    void setWordsLanguage(std::optional<QString> language) { m_wordsLanguage = std::move(language); }
 
     ToddlerSettings& settings() { return m_settings; }
     // The parent gate, through which tests hold its spot without waiting.
@@ -55,6 +58,7 @@ public:
 
 private:
     void editFamilyCards(class SetupScreen& screen);
+    void useLanguages(const ToddlerSetup& before, const ToddlerSetup& chosen);
     void onCardTurnedUp(int slot, int face);
     void say(const QByteArray& word);
     void dealNext();
@@ -71,6 +75,7 @@ private:
     QPointer<AllDoneScreen> m_allDone;
     MillisecondClock m_clock;
     bool m_quiet = false;
+    std::optional<QString> m_wordsLanguage;
 };
 
 } // namespace twindle

@@ -71,12 +71,26 @@ void ToddlerSettings::checkReadable()
         return group == QLatin1String("toddler") || group == QLatin1String("levels");
     });
     const bool junk = !ours && QFileInfo(m_settings->fileName()).size() > 0;
-    if (status == QSettings::NoError && !junk)
+    if (status == QSettings::NoError && !junk) {
+        tellUnknownTexts();
         return;
+    }
     qCWarning(lcToddler).noquote() << "could not read the settings in" << m_settings->fileName()
                                    << (status == QSettings::AccessError ? "(unreadable);" : "(damaged);")
                                    << "toddler mode starts with its defaults";
     m_settings->clear();
+}
+
+// A text the program does not take (a language it lacks, say) is told once, here; reading the
+// setup then gives the default in its place.
+void ToddlerSettings::tellUnknownTexts() const
+{
+    for (const SettingRow& row : kSettingRows) {
+        const QString value = m_settings->value(keyOf(row)).toString();
+        if (std::holds_alternative<QString ToddlerSetup::*>(row.field) && row.accepts && !row.accepts(value))
+            qCWarning(lcToddler).noquote() << "the settings give" << keyOf(row) << "as" << value
+                                           << "which this Twindle does not have; it keeps its default";
+    }
 }
 
 QString ToddlerSettings::filePath() const

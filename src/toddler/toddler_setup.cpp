@@ -1,6 +1,13 @@
 #include "toddler_setup.h"
 
+#include "assets/languages.h"
+
 namespace twindle {
+
+bool isLanguageChoice(const QString& code)
+{
+    return code.isEmpty() || (isWindowLanguage(code) && normalisedLanguage(code) == code);
+}
 
 ToddlerSetup ToddlerSetup::clamped() const
 {

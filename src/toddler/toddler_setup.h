@@ -24,6 +24,8 @@ struct ToddlerSetup {
     int voiceVolume = 100;  // percent
     int soundVolume = 100;  // percent: the pair sounds
     int minutes = 0;        // play time; 0 for no limit
+    QString language = {};  // of the windows and the gate (assets/languages.h); empty: the system's
+    QString wordsLanguage = {};  // of the cards' words; empty: the windows'
 
     // The same choices with every number within its range, and an unknown kind as the default.
     ToddlerSetup clamped() const;
@@ -51,6 +53,9 @@ struct SettingRow {
     bool (*accepts)(const QString& text) = nullptr;
 };
 
+// A language the program has (assets/languages.h), or none, which leaves the choice to another.
+bool isLanguageChoice(const QString& code);
+
 inline constexpr SettingRow kSettingRows[] = {
     {"kind", &ToddlerSetup::cardType, {}},
     {"startPairs", &ToddlerSetup::startPairs, {kFewestPairs, kMostPairs, std::nullopt}},
@@ -59,6 +64,8 @@ inline constexpr SettingRow kSettingRows[] = {
     {"voiceVolume", &ToddlerSetup::voiceVolume, {0, 100, std::nullopt}},
     {"soundVolume", &ToddlerSetup::soundVolume, {0, 100, std::nullopt}},
     {"minutes", &ToddlerSetup::minutes, {5, 60, 0}},
+    {"language", &ToddlerSetup::language, {}, isLanguageChoice},
+    {"wordsLanguage", &ToddlerSetup::wordsLanguage, {}, isLanguageChoice},
 };
 
 // The range of the number a member holds, from its row.

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "ui/window_language.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,28 @@ TEST(CommandLine, SwitchesMeanWhatTheySayAndAnUnknownOneIsAnError)
     const CommandLine wrong = read({"--toddlers"});
     EXPECT_FALSE(wrong.launch);
     EXPECT_EQ(wrong.exitStatus, 2);
+}
+
+// --language and --words-language take the program's languages, as a person may write them,
+// for this run; another code is an error before any window opens.
+TEST(CommandLine, LanguagesAreTheProgramsAndAnotherIsAnError)
+{
+    // The command line puts the program in the language it asks for; the tests after this one
+    // are in English again.
+    struct English {
+        ~English() { useWindowLanguage(QStringLiteral("en")); }
+    } english;
+    const CommandLine german = read({"--language", "de", "--words-language", "pt-br"});
+    ASSERT_TRUE(german.launch);
+    EXPECT_EQ(german.launch->language, QStringLiteral("de"));
+    EXPECT_EQ(german.launch->wordsLanguage, QStringLiteral("pt_BR"));
+    EXPECT_FALSE(german.launch->choosesGame()) << "a language alone does not start toddler mode";
+    EXPECT_FALSE(read({}).launch->language);
+    for (const char* code : {"xx", "", "../de", "de_XX"}) {
+        const CommandLine wrong = read({"--words-language", code});
+        EXPECT_FALSE(wrong.launch) << code;
+        EXPECT_EQ(wrong.exitStatus, 2) << code;
+    }
 }
 
 } // namespace

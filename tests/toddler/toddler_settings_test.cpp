@@ -54,5 +54,35 @@ TEST(ToddlerSettings, KeepTheChoicesAndReadAnythingElseAsTheDefaults)
     unreadable.saveLevel(kPictureCards, 3);  // goes nowhere, and nothing breaks
 }
 
+// The languages a parent chose come back; one the program lacks (a file from a newer Twindle,
+// or edited by hand) gives the default, the system's, and says so once in the log.
+QStringList g_logged;
+
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    g_logged << message;
+}
+
+TEST(ToddlerSettings, KeepTheLanguagesAndTellOneTheProgramLacks)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("twindle.ini"));
+    ToddlerSetup chosen;
+    chosen.language = QStringLiteral("pt_BR");
+    chosen.wordsLanguage = QStringLiteral("it");
+    ToddlerSettings(path).saveSetup(chosen);
+    EXPECT_EQ(ToddlerSettings(path).setup(), chosen);
+
+    write(path, "[toddler]\nlanguage=tlh\nwordsLanguage=de\n");
+    g_logged.clear();
+    const QtMessageHandler before = qInstallMessageHandler(keepMessage);
+    const ToddlerSetup read = ToddlerSettings(path).setup();
+    qInstallMessageHandler(before);
+    EXPECT_EQ(read.language, QString()) << "the system's";
+    EXPECT_EQ(read.wordsLanguage, QStringLiteral("de"));
+    ASSERT_EQ(g_logged.size(), 1) << g_logged.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(g_logged.front().contains(QStringLiteral("tlh"))) << g_logged.front().toStdString();
+}
+
 } // namespace
 } // namespace twindle

@@ -4,6 +4,7 @@
 
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
+#include "toddler/number_words.h"
 #include "toddler/parent_gate.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_mode.h"
@@ -33,7 +34,7 @@ using test::touch;
 int numberAskedFor(const QLabel& question)
 {
     for (int number = 100; number <= 999; ++number) {
-        if (question.text().contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number)) + " in digits"))
+        if (question.text().contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number, "en")) + " in digits"))
             return number;
     }
     return 0;
@@ -146,7 +147,7 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
         tap(modal.findChild<QCheckBox*>(QStringLiteral("grows")));
         auto* sounds = modal.findChild<QSlider*>(QStringLiteral("soundVolume"));
         tap(*sounds, QPoint(4, sounds->height() / 2));
-        auto* minutes = modal.findChild<QComboBox*>();
+        auto* minutes = modal.findChild<QComboBox*>(QStringLiteral("minutes"));
         tap(minutes);
         QAbstractItemView* list = minutes->view();
         EXPECT_TRUE(list->isVisible()) << "the list of play times";
