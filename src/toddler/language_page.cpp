@@ -2,6 +2,7 @@
 
 #include "assets/languages.h"
 #include "assets/resource_catalogue.h"
+#include "ui/window_language.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -29,7 +30,10 @@ LanguagePage::LanguagePage(QWidget* parent)
     form->addRow(tr("Cards' words:"), m_words);
     form->addRow(m_voiceNote);
     form->addRow(new QLabel(tr("A new language shows once you press Start.")));
-    connect(m_language, &QComboBox::currentIndexChanged, this, &LanguagePage::sayWhatTheCardsSay);
+    connect(m_language, &QComboBox::activated, this, [this] {
+        m_screenChosen = true;
+        sayWhatTheCardsSay();
+    });
     connect(m_words, &QComboBox::currentIndexChanged, this, &LanguagePage::sayWhatTheCardsSay);
     sayWhatTheCardsSay();
 }
@@ -37,11 +41,11 @@ LanguagePage::LanguagePage(QWidget* parent)
 // Never English unannounced: a language without a voice of the program's own says so here.
 void LanguagePage::sayWhatTheCardsSay()
 {
+    // The screen's language is the one in use (which --language may have chosen for this run)
+    // until the parent chooses another here.
     QString words = m_words->currentData().toString();
     if (words.isEmpty())
-        words = m_language->currentData().toString();
-    if (words.isEmpty())
-        words = systemLanguage();
+        words = m_screenChosen ? languageOrSystem(m_language->currentData().toString()) : windowLanguage();
     const QString name = languageName(words);
     m_voiceNote->setText(spokenLanguages().contains(words)
                              ? tr("In this language (%1) the cards say their words in Twindle's own voice, or in "

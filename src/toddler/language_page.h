@@ -24,6 +24,7 @@ private:
     QComboBox* m_language;
     QComboBox* m_words;
     QLabel* m_voiceNote;
+    bool m_screenChosen = false;  // the parent chose the screen's language here
 };
 
 } // namespace twindle

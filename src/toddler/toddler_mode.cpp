@@ -115,10 +115,12 @@ void ToddlerMode::useLanguages(const ToddlerSetup& before, const ToddlerSetup& c
 // the language the screen shows for the cards' words.
 void ToddlerMode::editFamilyCards(SetupScreen& screen)
 {
+    // As Start would have them: the screen's language is the one in use unless the parent chose
+    // another on the screen.
     const ToddlerSetup shown = screen.setup();
-    const QString wordsLanguage = shown.wordsLanguage.isEmpty()
-        ? (shown.language.isEmpty() ? windowLanguage() : shown.language)
-        : shown.wordsLanguage;
+    const QString screenLanguage =
+        shown.language == m_settings.setup().language ? windowLanguage() : languageOrSystem(shown.language);
+    const QString wordsLanguage = shown.wordsLanguage.isEmpty() ? screenLanguage : shown.wordsLanguage;
     family::FamilyEditor editor(m_familyDeck, kMostPairs, &screen, m_window.faces().recordedWords(), wordsLanguage);
     editor.exec();
     screen.setFamilyPairs(reloadFamilyCards());
