@@ -127,7 +127,8 @@ std::optional<QString> readLaunch(const QCommandLineParser& parser, LaunchOption
 
 CommandLine readCommandLine(const QStringList& arguments, const QString& savedLanguage)
 {
-    useWindowLanguage(languageAsked(arguments).value_or(languageOrSystem(savedLanguage)));
+    const std::optional<QString> asked = languageAsked(arguments);
+    useWindowLanguage(asked && isWindowLanguage(*asked) ? *asked : languageOrSystem(savedLanguage));
     QCommandLineParser parser;
     parser.setApplicationDescription(Text::tr("A pairs card game for toddlers."));
     const QCommandLineOption help = parser.addHelpOption();

@@ -45,10 +45,12 @@ TEST(CommandLine, LanguagesAreTheProgramsAndAnotherIsAnError)
     EXPECT_EQ(german.launch->wordsLanguage, QStringLiteral("pt_BR"));
     EXPECT_FALSE(german.launch->choosesGame()) << "a language alone does not start toddler mode";
     EXPECT_FALSE(read({}).launch->language);
-    for (const char* code : {"xx", "", "../de", "de_XX"}) {
-        const CommandLine wrong = read({"--words-language", code});
-        EXPECT_FALSE(wrong.launch) << code;
-        EXPECT_EQ(wrong.exitStatus, 2) << code;
+    for (const char* option : {"--language", "--words-language"}) {
+        for (const char* code : {"xx", "", "../de", "de_XX"}) {
+            const CommandLine wrong = read({option, code});
+            EXPECT_FALSE(wrong.launch) << option << ' ' << code;
+            EXPECT_EQ(wrong.exitStatus, 2) << option << ' ' << code;
+        }
     }
 }
 
