@@ -13,13 +13,13 @@ binary=$(realpath "${1:?usage: language_window_test.sh path/to/twindle}")
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # The outer time limit makes sure a stuck X server or program never hangs the caller.
     exec timeout -k 5 150 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$binary"
+        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"
 load_layout "$binary"
 source "$top/tests/e2e/scratch.sh"
-make_scratch  # the system speaks English here, whatever the machine's own locale
+make_scratch  # the system speaks English here, whatever the machine's own language
 pass() { echo "ok: $*"; }
 shot() {
     import -window root "$work/$1.png"
