@@ -2,7 +2,7 @@
 // skipped with a sentence, and a damaged index read as far as it is whole.
 
 #include "family/word_recordings.h"
-#include "toolkit/audio/clip_wave.h"
+#include "support/tone_clip.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,20 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace twindle::family {
 namespace {
-
-// A clip as Twindle makes them: `seconds` of a tone of this pitch.
-QByteArray clip(double pitch, double seconds = 0.5)
-{
-    std::vector<double> samples(std::size_t(seconds * kClipSampleRate));
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = 0.3 * std::sin(2 * 3.14159265 * pitch * double(i) / kClipSampleRate);
-    const std::vector<std::byte> image = clipImage(samples);
-    return {reinterpret_cast<const char*>(image.data()), qsizetype(image.size())};
-}
 
 QByteArray contents(const QString& path)
 {
@@ -39,17 +27,17 @@ TEST(WordRecordings, KeepsEachLanguagesWordsForTheNextRunAndSkipsADamagedOne)
     {
         WordRecordings recordings(words);
         EXPECT_TRUE(recordings.load().isEmpty()) << "no folder yet: no words, nothing wrong";
-        EXPECT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("65"), clip(440)), QString());
-        EXPECT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("cheer"), clip(330)), QString());
-        EXPECT_EQ(recordings.record(QStringLiteral("pt_BR"), QStringLiteral("65"), clip(550)), QString());
+        EXPECT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("65"), test::toneClip(440)), QString());
+        EXPECT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("cheer"), test::toneClip(330)), QString());
+        EXPECT_EQ(recordings.record(QStringLiteral("pt_BR"), QStringLiteral("65"), test::toneClip(550)), QString());
         // Recorded again: the new clip replaces the old, whose file goes.
-        EXPECT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("65"), clip(660)), QString());
+        EXPECT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("65"), test::toneClip(660)), QString());
         EXPECT_EQ(QDir(words).entryList({QStringLiteral("*.wav")}).size(), 3);
     }
     WordRecordings nextRun(words);
     EXPECT_TRUE(nextRun.load().isEmpty());
-    EXPECT_EQ(contents(nextRun.voice(QStringLiteral("de"), QStringLiteral("65"))), clip(660));
-    EXPECT_EQ(contents(nextRun.voice(QStringLiteral("pt_BR"), QStringLiteral("65"))), clip(550));
+    EXPECT_EQ(contents(nextRun.voice(QStringLiteral("de"), QStringLiteral("65"))), test::toneClip(660));
+    EXPECT_EQ(contents(nextRun.voice(QStringLiteral("pt_BR"), QStringLiteral("65"))), test::toneClip(550));
     EXPECT_EQ(nextRun.voice(QStringLiteral("it"), QStringLiteral("65")), QString()) << "per language";
     EXPECT_EQ(nextRun.voice(QStringLiteral("de"), QStringLiteral("66")), QString());
 
@@ -73,21 +61,21 @@ TEST(WordRecordings, RefusesWhatIsNoWordAndLeavesTheWordsAsTheyWereWhenAWriteFai
     QTemporaryDir folder;
     const QString words = folder.filePath(QStringLiteral("words"));
     WordRecordings recordings(words);
-    EXPECT_FALSE(recordings.record(QStringLiteral("de"), QStringLiteral("../65"), clip(440)).isEmpty());
-    EXPECT_FALSE(recordings.record(QStringLiteral("de/x"), QStringLiteral("65"), clip(440)).isEmpty());
+    EXPECT_FALSE(recordings.record(QStringLiteral("de"), QStringLiteral("../65"), test::toneClip(440)).isEmpty());
+    EXPECT_FALSE(recordings.record(QStringLiteral("de/x"), QStringLiteral("65"), test::toneClip(440)).isEmpty());
     EXPECT_FALSE(recordings.record(QStringLiteral("de"), QStringLiteral("65"), QByteArray("not a clip"))
                      .isEmpty());
-    EXPECT_FALSE(recordings.record(QStringLiteral("de"), QStringLiteral("65"), clip(440, 3.5)).isEmpty())
+    EXPECT_FALSE(recordings.record(QStringLiteral("de"), QStringLiteral("65"), test::toneClip(440, 3.5)).isEmpty())
         << "longer than a word may be";
-    ASSERT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("65"), clip(440)), QString());
+    ASSERT_EQ(recordings.record(QStringLiteral("de"), QStringLiteral("65"), test::toneClip(440)), QString());
 
     // The disk refuses the next write: the word keeps its clip, and no stray file stays.
     WordRecordings failing(words, [](const QString&, const QByteArray&) { return QStringLiteral("the disk is full"); });
     failing.load();
-    EXPECT_FALSE(failing.record(QStringLiteral("de"), QStringLiteral("65"), clip(880)).isEmpty());
+    EXPECT_FALSE(failing.record(QStringLiteral("de"), QStringLiteral("65"), test::toneClip(880)).isEmpty());
     WordRecordings after(words);
     after.load();
-    EXPECT_EQ(contents(after.voice(QStringLiteral("de"), QStringLiteral("65"))), clip(440));
+    EXPECT_EQ(contents(after.voice(QStringLiteral("de"), QStringLiteral("65"))), test::toneClip(440));
     EXPECT_EQ(QDir(words).entryList({QStringLiteral("*.wav")}).size(), 1);
 }
 
@@ -96,7 +84,7 @@ TEST(WordRecordings, ReadsTheWholeLinesOfADamagedIndex)
     QTemporaryDir folder;
     const QString words = folder.filePath(QStringLiteral("words"));
     WordRecordings recordings(words);
-    ASSERT_EQ(recordings.record(QStringLiteral("it"), QStringLiteral("110"), clip(440)), QString());
+    ASSERT_EQ(recordings.record(QStringLiteral("it"), QStringLiteral("110"), test::toneClip(440)), QString());
     const QString file = QFileInfo(recordings.voice(QStringLiteral("it"), QStringLiteral("110"))).fileName();
     QFile index(words + QStringLiteral("/index.txt"));
     ASSERT_TRUE(index.open(QIODevice::Append));

@@ -1,14 +1,13 @@
 #include "toddler_rig.h"
+#include "support/tone_clip.h"
 #include "window_driver.h"
 
 #include "assets/resource_catalogue.h"
-#include "toolkit/audio/clip_wave.h"
 #include "toolkit/audio/sound_call.h"
 #include "toddler/toddler_mode.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 
 namespace twindle {
@@ -95,16 +94,6 @@ Words wordsOfAGame(MainWindow& window, const Listener& listener,
     return {heardWords, words};
 }
 
-// A clip of the clips' format: half a second of a tone of this pitch.
-QByteArray tone(double pitch)
-{
-    std::vector<double> samples(kClipSampleRate / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = 0.3 * std::sin(2 * 3.14159265 * pitch * double(i) / kClipSampleRate);
-    const std::vector<std::byte> image = clipImage(samples);
-    return {reinterpret_cast<const char*>(image.data()), qsizetype(image.size())};
-}
-
 // In toddler mode a card turned up says its word, a small letter its capital's name, at the
 // voice's volume; the pair sounds play at the sounds' volume; the celebration starts with a
 // cheer. Quiet, nothing is said. Out of toddler mode no card talks and sounds play in full.
@@ -144,7 +133,7 @@ TEST(TalkingCards, SayTheWordsOfTheChildsLanguageOrNothing)
         test::ToddlerRig rig(listener.call);
         QHash<QString, QByteArray> recorded;  // German: every letter, in a tone of its own; no cheer
         for (int letter = 'A'; language == QStringLiteral("de") && letter <= 'Z'; ++letter) {
-            recorded.insert(QString::number(letter), tone(200 + 20 * (letter - 'A')));
+            recorded.insert(QString::number(letter), test::toneClip(200 + 20 * (letter - 'A')));
             ASSERT_EQ(rig.words.record(language, QString::number(letter), recorded.value(QString::number(letter))),
                       QString());
         }
