@@ -1,4 +1,5 @@
 #include "toddler_rig.h"
+#include "support/log_catcher.h"
 #include "support/tone_clip.h"
 #include "window_driver.h"
 
@@ -7,6 +8,8 @@
 #include "toddler/toddler_mode.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include <functional>
 
@@ -148,6 +151,33 @@ TEST(TalkingCards, SayTheWordsOfTheChildsLanguageOrNothing)
         EXPECT_EQ(words.heard, words.expected) << language.toStdString();
         EXPECT_FALSE(words.heard.empty()) << language.toStdString();
     }
+}
+
+// A recording damaged on the disk since it was made: that word alone is silent, and the log
+// names it once when the game starts.
+TEST(TalkingCards, ADamagedRecordingIsSilentAndToldOnce)
+{
+    test::ToddlerRig rig;
+    const QString german = QStringLiteral("de");
+    for (const char* letter : {"65", "66"})
+        ASSERT_EQ(rig.words.record(german, QString::fromLatin1(letter), test::toneClip(440)), QString());
+    const QString bee = rig.words.voice(german, QStringLiteral("66"));
+    QFile damaged(rig.words.voice(german, QStringLiteral("65")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("RIFF, and then nothing") > 0);
+    damaged.close();
+
+    ToddlerSetup setup{.cardType = kSameCapitals, .startPairs = 2, .grows = false};
+    setup.wordsLanguage = german;
+    const test::LogCatcher log;
+    rig.toddlerMode.start(setup, 2);
+    const QStringList told = log.lines().filter(QStringLiteral("recorded words"));
+    ASSERT_EQ(told.size(), 1) << log.lines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(told.front().contains(QStringLiteral("65"))) << told.front().toStdString();
+    const CardKind& capitals = *findCardKind(kSameCapitals);
+    QFile recorded(bee);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(rig.faces.word(capitals, 'A').isEmpty()) << "silent, not the program's English";
+    EXPECT_EQ(rig.faces.word(capitals, 'B'), recorded.readAll());
 }
 
 } // namespace

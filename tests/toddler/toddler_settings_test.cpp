@@ -1,6 +1,7 @@
 #include "toddler/toddler_settings.h"
 
 #include "game/card_kinds.h"
+#include "support/log_catcher.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -56,13 +57,6 @@ TEST(ToddlerSettings, KeepTheChoicesAndReadAnythingElseAsTheDefaults)
 
 // The languages a parent chose come back; one the program lacks (a file from a newer Twindle,
 // or edited by hand) gives the default, the system's, and says so once in the log.
-QStringList g_logged;
-
-void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    g_logged << message;
-}
-
 TEST(ToddlerSettings, KeepTheLanguagesAndTellOneTheProgramLacks)
 {
     const QTemporaryDir folder;
@@ -74,14 +68,13 @@ TEST(ToddlerSettings, KeepTheLanguagesAndTellOneTheProgramLacks)
     EXPECT_EQ(ToddlerSettings(path).setup(), chosen);
 
     write(path, "[toddler]\nlanguage=tlh\nwordsLanguage=de\n");
-    g_logged.clear();
-    const QtMessageHandler before = qInstallMessageHandler(keepMessage);
+    const test::LogCatcher log;
     const ToddlerSetup read = ToddlerSettings(path).setup();
-    qInstallMessageHandler(before);
+    const QStringList& logged = log.lines();
     EXPECT_EQ(read.language, QString()) << "the system's";
     EXPECT_EQ(read.wordsLanguage, QStringLiteral("de"));
-    ASSERT_EQ(g_logged.size(), 1) << g_logged.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(g_logged.front().contains(QStringLiteral("tlh"))) << g_logged.front().toStdString();
+    ASSERT_EQ(logged.size(), 1) << logged.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(logged.front().contains(QStringLiteral("tlh"))) << logged.front().toStdString();
 }
 
 } // namespace
