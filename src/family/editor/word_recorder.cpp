@@ -34,6 +34,17 @@ QPixmap letterIcon(const QString& letter)
     return icon;
 }
 
+// The words as a grid of small cards, eight a row, three rows at least.
+void showAsCards(QListWidget& list)
+{
+    list.setViewMode(QListView::IconMode);
+    list.setIconSize(kIconSize);
+    list.setResizeMode(QListView::Adjust);
+    list.setMovement(QListView::Static);
+    list.setSpacing(6);
+    list.setMinimumSize(8 * (kIconSize.width() + 20), 3 * (kIconSize.height() + 40));
+}
+
 } // namespace
 
 WordRecorder::WordRecorder(WordRecordings& words, const QString& language, QWidget* parent)
@@ -49,12 +60,7 @@ WordRecorder::WordRecorder(WordRecordings& words, const QString& language, QWidg
                                 "language the cards say what you record here, in place of Twindle's own voice."),
                              this);
     intro->setWordWrap(true);
-    m_list->setViewMode(QListView::IconMode);
-    m_list->setIconSize(kIconSize);
-    m_list->setResizeMode(QListView::Adjust);
-    m_list->setMovement(QListView::Static);
-    m_list->setSpacing(6);
-    m_list->setMinimumSize(8 * (kIconSize.width() + 20), 3 * (kIconSize.height() + 40));
+    showAsCards(*m_list);
     m_list->setAccessibleName(tr("The cards' words"));
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setWordWrap(true);
