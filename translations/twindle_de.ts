@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>Mehr dazu mit „twindle --help“.</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>Vollbild, für ein Kleinkind gesperrt (auch F11 im Fenster). Ohne --kind oder --pairs fragt zuerst eine Einstellungsseite die Eltern.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, oder %1 für keine Begrenzung</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>siehe twindle --help</translation>
     </message>
 </context>
 <context>
@@ -574,6 +574,14 @@ Möchtest du neu anfangen?</translation>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 ist keine WAVE-Aufnahme, die Twindle lesen kann (8- oder 16-Bit-PCM).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>Der Teil von Twindle, der Fotos und Aufnahmen liest (lib/twindle/twindle_media.so), fehlt; Twindle neu zu installieren bringt ihn zurück</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>%1 lässt sich nicht prüfen: %2.</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>Prueba «twindle --help».</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>Jugar a pantalla completa, bloqueado para un niño pequeño (también F11 en la ventana). Sin --kind ni --pairs, una pantalla de ajustes pregunta antes a los padres.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, o %1 para sin límite</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>consulta twindle --help</translation>
     </message>
 </context>
 <context>
@@ -574,6 +574,14 @@ Do you want to restart?</source>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 no es una grabación WAVE que Twindle sepa leer (PCM de 8 o 16 bits).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>Falta la parte de Twindle que lee las fotos y las grabaciones (lib/twindle/twindle_media.so); instalar Twindle de nuevo la recupera</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>No se puede comprobar %1: %2.</translation>
     </message>
 </context>
 <context>

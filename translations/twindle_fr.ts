@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>Essayez « twindle --help ».</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>Jouer en plein écran, verrouillé pour un tout-petit (aussi F11 dans la fenêtre). Sans --kind ni --pairs, un écran de réglages interroge d’abord le parent.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, ou %1 pour aucune limite</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>voir twindle --help</translation>
     </message>
 </context>
 <context>
@@ -574,6 +574,14 @@ Veux-tu recommencer ?</translation>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 n’est pas un enregistrement WAVE que Twindle sait lire (PCM 8 ou 16 bits).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>La partie de Twindle qui lit les photos et les enregistrements (lib/twindle/twindle_media.so) manque ; réinstaller Twindle la remet en place</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>Impossible de vérifier %1 : %2.</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>לעזרה: twindle --help</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>משחק במסך מלא, נעול בשביל פעוט (גם F11 בחלון). בלי --kind או --pairs, מסך הגדרות שואל קודם את ההורה.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, או %1 ללא הגבלה</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>ראו twindle --help</translation>
     </message>
 </context>
 <context>
@@ -574,6 +574,14 @@ Do you want to restart?</source>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 אינו הקלטת WAVE ש־Twindle יודעת לקרוא (PCM של 8 או 16 סיביות).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>החלק של Twindle שקורא תמונות והקלטות (lib/twindle/twindle_media.so) חסר; התקנה מחדש של Twindle תחזיר אותו</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>לא ניתן לבדוק את %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>Prova «twindle --help».</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>Gioca a schermo intero, bloccato per un bambino piccolo (anche F11 nella finestra). Senza --kind o --pairs una schermata di impostazioni chiede prima al genitore.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, oppure %1 per nessun limite</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>vedi twindle --help</translation>
     </message>
 </context>
 <context>
@@ -574,6 +574,14 @@ Vuoi ricominciare?</translation>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 non è una registrazione WAVE che Twindle sa leggere (PCM a 8 o 16 bit).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>Manca la parte di Twindle che legge foto e registrazioni (lib/twindle/twindle_media.so); reinstallare Twindle la ripristina</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>Impossibile controllare %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>Experimente “twindle --help”.</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>Jogar em tela cheia, travado para uma criança pequena (também F11 na janela). Sem --kind ou --pairs, uma tela de ajustes pergunta primeiro aos pais.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, ou %1 para sem limite</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>veja twindle --help</translation>
     </message>
 </context>
 <context>
@@ -574,6 +574,14 @@ Você quer recomeçar?</translation>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 não é uma gravação WAVE que o Twindle saiba ler (PCM de 8 ou 16 bits).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>Falta a parte do Twindle que lê fotos e gravações (lib/twindle/twindle_media.so); instalar o Twindle de novo a traz de volta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>Não foi possível verificar %1: %2.</translation>
     </message>
 </context>
 <context>

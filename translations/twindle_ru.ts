@@ -64,10 +64,6 @@
 <context>
     <name>twindle::CommandLine</name>
     <message>
-        <source>Try &apos;twindle --help&apos;.</source>
-        <translation>Подробнее: «twindle --help».</translation>
-    </message>
-    <message>
         <source>Play full screen, locked for a toddler (also F11 in the window). Without --kind or --pairs a setup screen asks the parent first.</source>
         <translation>Играть во весь экран, с блокировкой для малыша (в окне — также F11). Без --kind или --pairs сначала откроется экран настроек для родителей.</translation>
     </message>
@@ -114,6 +110,10 @@
     <message>
         <source>, or %1 for no limit</source>
         <translation>, или %1 — без ограничения</translation>
+    </message>
+    <message>
+        <source>see twindle --help</source>
+        <translation>см. twindle --help</translation>
     </message>
 </context>
 <context>
@@ -575,6 +575,14 @@ Do you want to restart?</source>
     <message>
         <source>%1 is not a WAVE recording Twindle can read (8 or 16-bit PCM).</source>
         <translation>%1 — не WAVE-запись, которую Twindle умеет читать (8- или 16-битный PCM).</translation>
+    </message>
+    <message>
+        <source>Twindle&apos;s part that reads photos and recordings (lib/twindle/twindle_media.so) is missing; installing Twindle again brings it back</source>
+        <translation>Нет части Twindle, которая читает фотографии и записи (lib/twindle/twindle_media.so); переустановка Twindle вернёт её</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked: %2.</source>
+        <translation>Не удалось проверить %1: %2.</translation>
     </message>
 </context>
 <context>

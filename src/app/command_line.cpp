@@ -78,7 +78,8 @@ QStringList withoutToolkitOptions(const QStringList& arguments)
 
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "twindle: %s\n%s\n", qPrintable(message), qPrintable(Text::tr("Try 'twindle --help'.")));
+    // One line, as launchers and scripts show it; --help lists what may be given.
+    std::fprintf(stderr, "twindle: %s (%s)\n", qPrintable(message), qPrintable(Text::tr("see twindle --help")));
     return kUsageError;
 }
 

@@ -71,8 +71,9 @@ inline constexpr SettingRow kSettingRows[] = {
 // The range of the number a member holds, from its row.
 constexpr NumberRange rangeOf(int ToddlerSetup::*field)
 {
+    using Number = int ToddlerSetup::*;
     for (const SettingRow& row : kSettingRows) {
-        if (const auto* number = std::get_if<int ToddlerSetup::*>(&row.field); number && *number == field)
+        if (std::holds_alternative<Number>(row.field) && std::get<Number>(row.field) == field)
             return row.range;
     }
     return {};

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace twindle {
 namespace {
 
@@ -30,6 +35,46 @@ TEST(CommandLine, SwitchesMeanWhatTheySayAndAnUnknownOneIsAnError)
     EXPECT_EQ(wrong.exitStatus, 2);
 }
 
+// The bounds the help and the manual give: --pairs 2 to 9, --minutes 5 to 60 or 0 for no limit.
+// A value one past a bound is refused before any window opens, with status 2 and one line on
+// stderr that names the option and the value; a value at a bound is taken as given, silently.
+TEST(CommandLine, NumbersAreTakenUpToTheirBoundsAndRefusedOnePast)
+{
+    struct Case {
+        const char* option;
+        const char* value;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"--pairs", "2", true},    {"--pairs", "9", true},     {"--pairs", "1", false},
+        {"--pairs", "10", false},  {"--minutes", "0", true},   {"--minutes", "5", true},
+        {"--minutes", "60", true}, {"--minutes", "4", false},  {"--minutes", "61", false},
+    };
+    for (const Case& given : cases) {
+        SCOPED_TRACE(std::string(given.option) + " " + given.value);
+        testing::internal::CaptureStderr();
+        const CommandLine line = read({"--toddler", given.option, given.value});
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (given.taken) {
+            EXPECT_EQ(said, "");
+            if (!line.launch) {
+                ADD_FAILURE() << "refused";
+                continue;
+            }
+            const bool pairs = std::string_view(given.option) == "--pairs";
+            const ToddlerSetup chosen = line.launch->chosenOver(ToddlerSetup{});
+            EXPECT_EQ(pairs ? chosen.startPairs : chosen.minutes, std::stoi(given.value));
+            EXPECT_EQ(line.launch->pairs, pairs ? std::optional(std::stoi(given.value)) : std::nullopt);
+        } else {
+            EXPECT_FALSE(line.launch);
+            EXPECT_EQ(line.exitStatus, 2);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+            EXPECT_NE(said.find(given.option), std::string::npos) << said;
+            EXPECT_NE(said.find(std::string(" ") + given.value), std::string::npos) << said;
+        }
+    }
+}
+
 // --language and --words-language take the program's languages, as a person may write them,
 // for this run; another code is an error before any window opens.
 TEST(CommandLine, LanguagesAreTheProgramsAndAnotherIsAnError)
@@ -47,9 +92,14 @@ TEST(CommandLine, LanguagesAreTheProgramsAndAnotherIsAnError)
     EXPECT_FALSE(read({}).launch->language);
     for (const char* option : {"--language", "--words-language"}) {
         for (const char* code : {"xx", "", "../de", "de_XX"}) {
+            SCOPED_TRACE(std::string(option) + " " + code);
+            testing::internal::CaptureStderr();
             const CommandLine wrong = read({option, code});
-            EXPECT_FALSE(wrong.launch) << option << ' ' << code;
-            EXPECT_EQ(wrong.exitStatus, 2) << option << ' ' << code;
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_FALSE(wrong.launch);
+            EXPECT_EQ(wrong.exitStatus, 2);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+            EXPECT_NE(said.find(option), std::string::npos) << said;
         }
     }
 }
