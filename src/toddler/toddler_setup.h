@@ -3,8 +3,10 @@
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "game/game_types.h"
+#include "toddler/animals.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <optional>
@@ -24,6 +26,10 @@ struct ToddlerSetup {
     int voiceVolume = 100;  // percent
     int soundVolume = 100;  // percent: the pair sounds
     int minutes = 0;        // play time; 0 for no limit
+    QStringList players = {};  // who takes turns, the child first: family cards' or other names
+    bool together = false;  // the players are one team, with no turns
+    QString friendAnimal = {};  // the friendly animal who plays last, by its word; empty for none
+    int friendMemory = 4;   // the cards it remembers seeing turned
 
     // The same choices with every number within its range, and an unknown kind as the default.
     ToddlerSetup clamped() const;
@@ -42,14 +48,20 @@ struct NumberRange {
 };
 
 // One choice: its key in the settings file's [toddler] group, the member that holds it (a kind of
-// cards, a whole number, yes or no, or a text), for a number its range, and for a text what it
+// cards, a whole number, yes or no, a text or a list of texts), for a number its range, for a
+// list the most items it holds (its range's high), and for a text or each item of a list what it
 // accepts (anything, without).
 struct SettingRow {
     std::string_view key;
-    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*, QString ToddlerSetup::*> field;
+    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*, QString ToddlerSetup::*,
+                 QStringList ToddlerSetup::*>
+        field;
     NumberRange range = {};
     bool (*accepts)(const QString& text) = nullptr;
 };
+
+// A player's name: a family card's, or any other short line of text.
+bool isPlayerName(const QString& name);
 
 inline constexpr SettingRow kSettingRows[] = {
     {"kind", &ToddlerSetup::cardType, {}},
@@ -59,13 +71,18 @@ inline constexpr SettingRow kSettingRows[] = {
     {"voiceVolume", &ToddlerSetup::voiceVolume, {0, 100, std::nullopt}},
     {"soundVolume", &ToddlerSetup::soundVolume, {0, 100, std::nullopt}},
     {"minutes", &ToddlerSetup::minutes, {5, 60, 0}},
+    {"players", &ToddlerSetup::players, {0, 4, std::nullopt}, isPlayerName},
+    {"together", &ToddlerSetup::together, {}},
+    {"friendAnimal", &ToddlerSetup::friendAnimal, {}, isAnimalOrNone},
+    {"friendMemory", &ToddlerSetup::friendMemory, {0, kSlotCount, std::nullopt}},
 };
 
-// The range of the number a member holds, from its row.
-constexpr NumberRange rangeOf(int ToddlerSetup::*field)
+// The range of the number a member holds, or of the items of a list, from its row.
+template <typename Value>
+constexpr NumberRange rangeOf(Value ToddlerSetup::*field)
 {
     for (const SettingRow& row : kSettingRows) {
-        if (const auto* number = std::get_if<int ToddlerSetup::*>(&row.field); number && *number == field)
+        if (const auto* member = std::get_if<Value ToddlerSetup::*>(&row.field); member && *member == field)
             return row.range;
     }
     return {};
