@@ -2,6 +2,7 @@
 
 #include "assets/fonts.h"
 #include "game/card_kinds.h"
+#include "toddler/players_page.h"
 #include "toddler/setting_widgets.h"
 #include "toolkit/window/forms.h"
 #include "ui/twips_geometry.h"
@@ -58,6 +59,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     auto* game = new QWidget;
     game->setLayout(buildForm());
     addPage(game, tr("Game"));
+    addPage(new PlayersPage, tr("Players"));
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
     auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
