@@ -75,7 +75,7 @@ int usageError(const QString& message)
 }
 
 // The groups of options that choose how the program starts, in the order --help lists them.
-const OptionGroup* const kOptionGroups[] = {&kToddlerGameOptions};
+const OptionGroup* const kOptionGroups[] = {&kToddlerGameOptions, &kPlayerOptions};
 
 // Every option but --help and --version, in the order --help lists them.
 void declareOptions(QCommandLineParser& parser)
