@@ -88,7 +88,12 @@ TEST_F(PlayTogetherTest, TwoPlayersTakeTurnsInTheirColours)
         EXPECT_TRUE(inside.contains(test::cardPlace(window, slot))) << "slot " << slot;
 
     const auto [a, b] = aMiss();
-    tryCards(a, b);
+    test::clickCard(window, a);
+    test::clickCard(window, b);
+    together().poll();
+    EXPECT_NE(listener.clips.back(), samplesOf(spokenWord(122))) << "not said while the cards are up";
+    window.timers().elapse(GameTimer::PairNoMatch);
+    together().poll();
     EXPECT_EQ(band(), std::vector(4, kBlue)) << "a miss: the penguin's turn";
     EXPECT_EQ(listener.clips.back(), samplesOf(spokenWord(122))) << "\"penguin\" said";
     const auto pairs = test::pairsOnBoard(window);

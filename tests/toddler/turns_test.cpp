@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -74,6 +75,45 @@ TEST(FriendlyAnimal, WithAPerfectMemoryItMissesNoPairItHasSeen)
         for (; alone.inProgress() && tries <= 18; ++tries)
             alone.playATry();
         EXPECT_LE(tries, 18) << "seed " << seed;
+    }
+}
+
+// Always the same fraction: a pick among cards not seen is the last of them.
+struct LastPick final : RandomSource {
+    void reseedFromClock() override {}
+    float nextFraction() override { return 0.999f; }
+};
+
+// It remembers the last N cards seen turned and no more: a pair whose first card was seen N - 1
+// cards before its twin is taken; seen N cards before, the first card is forgotten.
+TEST(FriendlyAnimal, RemembersTheLastCardsItSawAndNoMore)
+{
+    Table table(1, false, 3);
+    table.deal(kPictureCards, 18);
+    int twin = 0;             // slot 0's
+    std::vector<int> others;  // one card of each other pair
+    for (int slot = 1; slot < 18; ++slot) {
+        const bool taken = std::ranges::any_of(others, [&](int other) { return table.play.pairs(slot, other); });
+        if (table.play.pairs(0, slot))
+            twin = slot;
+        else if (!taken)
+            others.push_back(slot);
+    }
+    const auto seeAndAsk = [&](int memory, int between) {
+        LastPick last;
+        FriendMind mind(memory, last);
+        const auto see = [&](int slot) { mind.cardSeen(slot, std::stoi(table.play.tag(slot))); };
+        see(0);
+        for (int card = 0; card < between; ++card)
+            see(others.at(std::size_t(card)));
+        see(twin);
+        const int chosen = mind.nextCard(table.play.game);
+        return chosen == 0 || chosen == twin;
+    };
+    ASSERT_EQ(others.size(), 8u);
+    for (int memory = 2; memory <= 9; ++memory) {
+        EXPECT_TRUE(seeAndAsk(memory, memory - 2)) << "memory " << memory << ": the pair is in mind";
+        EXPECT_FALSE(seeAndAsk(memory, memory - 1)) << "memory " << memory << ": its first card is forgotten";
     }
 }
 
