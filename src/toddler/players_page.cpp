@@ -1,6 +1,5 @@
 #include "players_page.h"
 
-#include "assets/fonts.h"
 #include "assets/resource_catalogue.h"
 #include "family/family_deck.h"
 #include "game/card_kinds.h"
@@ -28,7 +27,7 @@ static_assert(PlayersPage::kNeverForgets == rangeOf(&ToddlerSetup::friendMemory)
 
 } // namespace
 
-PlayersPage::PlayersPage(QWidget* parent)
+PlayersPage::PlayersPage(const QFont& smallPrint, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("playersPage"));
@@ -45,7 +44,7 @@ PlayersPage::PlayersPage(QWidget* parent)
                                 "turn it is, and their name is said. A pair found, the same player goes again; "
                                 "a miss, the next player. The pairs found collect by the finder's picture."));
     about->setWordWrap(true);
-    about->setFont(arialFont(font().pointSizeF() * 0.8));
+    about->setFont(smallPrint);
     form->addRow(about);
 
     connect(m_players, &PlayerList::countChanged, this, &PlayersPage::fitChoices);

@@ -23,7 +23,8 @@ class PlayersPage final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PlayersPage(QWidget* parent = nullptr);
+    // Its note on how turns go in `smallPrint`, as the screen's other notes.
+    explicit PlayersPage(const QFont& smallPrint, QWidget* parent = nullptr);
 
     // The family cards, offered as players ahead of the animals.
     void setFamilyCards(const std::vector<PlayerList::FamilyChoice>& cards);

@@ -59,7 +59,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     auto* game = new QWidget;
     game->setLayout(buildForm());
     addPage(game, tr("Game"));
-    addPage(new PlayersPage, tr("Players"));
+    addPage(new PlayersPage(arialFont(kPoints * 0.8)), tr("Players"));
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
     auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
