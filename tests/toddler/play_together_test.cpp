@@ -159,6 +159,39 @@ TEST_F(PlayTogetherTest, AFriendPlaysAndTheChildWaits)
     }
 }
 
+// Played together: one sky-blue band that a miss does not change, and every pair in one pile.
+TEST_F(PlayTogetherTest, TogetherIsOneTeam)
+{
+    start(ToddlerSetup{.startPairs = 3, .players = {"kitty", "Mum"}, .together = true});
+    const std::vector<QColor> sky(4, QColor(86, 180, 233));
+    EXPECT_EQ(band(), sky);
+    const auto pairs = test::pairsOnBoard(window);
+    tryCards(pairs[0].first, pairs[1].first);
+    EXPECT_EQ(band(), sky) << "no turns";
+    tryCards(pairs[0].first, pairs[0].second);
+    tryCards(pairs[1].first, pairs[1].second);
+    EXPECT_EQ(std::tuple(together().turns().pile(0).size(), together().turns().pile(1).size()), std::tuple(2u, 0u));
+}
+
+// Who is who: a family card's name is that card, an animal's word that animal, and anyone else
+// an animal no one else at the board is; the friend comes last; one player alone is no game of
+// turns, and played together there is no friend.
+TEST(Players, AreFamilyCardsAnimalsOrAFreeAnimal)
+{
+    const ToddlerSetup setup{.players = {"Nana", "lion", "Sam"}, .friendAnimal = "kitty"};
+    const std::vector<Player> players = playersOf(setup, {"Grandpa", "Nana"});
+    ASSERT_EQ(players.size(), 4u);
+    EXPECT_EQ(std::tuple(players[0].name, players[0].familyCard), std::tuple(QString("Nana"), 1));
+    EXPECT_EQ(std::tuple(players[1].animal, players[1].familyCard), std::tuple(121, -1));
+    EXPECT_EQ(std::tuple(players[3].animal, players[3].isFriend), std::tuple(131, true));
+    EXPECT_EQ(std::tuple(players[2].name, players[2].familyCard, players[2].isFriend), std::tuple(QString("Sam"), -1, false));
+    for (const int other : {121, 131, 0})
+        EXPECT_NE(players[2].animal, other) << "Sam is an animal of their own";
+    EXPECT_TRUE(playersOf(ToddlerSetup{.players = {"Sam"}}, {}).empty()) << "just me";
+    const auto team = playersOf(ToddlerSetup{.players = {"Sam", "lion"}, .together = true, .friendAnimal = "kitty"}, {});
+    EXPECT_EQ(team.size(), 2u) << "no friend in a team";
+}
+
 // The setup screen's page of players shows who plays and reads it back: family cards and
 // animals, the friend in its own seat, how much it forgets; "Just me"; and together, which is
 // for two people or more with no friend.
