@@ -13,3 +13,9 @@ add_custom_target(contact-sheet
 # picture_timing measures how long the card pictures take to draw, cold and cached.
 add_executable(picture_timing picture_timing.cpp)
 target_link_libraries(picture_timing PRIVATE twindle_assets)
+
+# render_icons draws the program icon at the sizes desktops want, as PNG files and a Windows
+# .ico, for the package (packaging/); and at 32 pixels as bare pixels, for the window itself
+# (src/assets/).
+add_executable(render_icons render_icons.cpp windows_icon.cpp)
+target_link_libraries(render_icons PRIVATE Qt6::Gui Qt6::Svg)

@@ -2,6 +2,10 @@
 // sizes of the hicolor icon theme and a Windows .ico holding the same sizes.
 // render_icons DRAWING.svg OUTPUT_DIR NAME SIZE...
 // writes OUTPUT_DIR/hicolor/SIZExSIZE/apps/NAME.png for each size, and OUTPUT_DIR/NAME.ico.
+// render_icons --pixels DRAWING.svg FILE SIZE
+// writes the square's bare pixels, premultiplied ARGB as QImage holds them, row after row: the
+// window icon as the program takes it, with no image reader (which would load Qt's image format
+// plugins, Qt SVG's among them).
 
 #include "windows_icon.h"
 
@@ -38,12 +42,30 @@ int fail(const QString& message)
     return 1;
 }
 
+int writePixels(const QStringList& args)
+{
+    QSvgRenderer svg(args[2]);
+    if (!svg.isValid())
+        return fail(QStringLiteral("cannot read the drawing %1").arg(args[2]));
+    bool isNumber = false;
+    const int side = args[4].toInt(&isNumber);
+    if (!isNumber || side < 1 || side > 256)
+        return fail(QStringLiteral("%1 is not a size from 1 to 256").arg(args[4]));
+    const QImage image = renderSquare(svg, side);
+    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    if (!writeFile(args[3], pixels))
+        return fail(QStringLiteral("cannot write %1").arg(args[3]));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
+    if (args.size() == 5 && args[1] == QStringLiteral("--pixels"))
+        return writePixels(args);
     if (args.size() < 5)
         return fail(QStringLiteral("usage: render_icons DRAWING.svg OUTPUT_DIR NAME SIZE..."));
 

@@ -70,7 +70,8 @@ QStringList withoutToolkitOptions(const QStringList& arguments)
 
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "twindle: %s\nTry 'twindle --help'.\n", qPrintable(message));
+    // One line, as launchers and scripts show it; --help lists what may be given.
+    std::fprintf(stderr, "twindle: %s (see twindle --help)\n", qPrintable(message));
     return kUsageError;
 }
 

@@ -1,8 +1,9 @@
 #include "vector_art.h"
 
-#include <QPainter>
-#include <QString>
-#include <QSvgRenderer>
+#include "assets/art_renderer.h"
+#include "toolkit/core/program_module.h"
+
+#include <QLoggingCategory>
 
 #include <memory>
 
@@ -10,47 +11,33 @@ namespace twindle {
 
 namespace {
 
-// Parsed afresh at every use: parsing costs about a tenth of a millisecond, while a parsed
-// drawing kept for good holds on to every path it has ever drawn. The card pictures themselves
-// are kept, drawn, by the picture cache.
-std::unique_ptr<QSvgRenderer> parse(QStringView name)
+Q_LOGGING_CATEGORY(lcPictures, "twindle.pictures", QtWarningMsg)
+
+// Loaded at the first drawing and kept for the run. Without the module every picture stays
+// blank, and the log says why once.
+ArtRenderer* renderer()
 {
-    auto svg = std::make_unique<QSvgRenderer>(QStringLiteral(":/art/%1.svg").arg(name));
-    if (!svg->isValid())
-        return nullptr;
-    return svg;
+    static const std::unique_ptr<ArtRenderer> loaded = [] {
+        auto made = makeInModule<ArtRenderer>(QStringLiteral("twindle_svg"), kArtModuleEntry);
+        if (!made)
+            qCWarning(lcPictures) << "no pictures can be drawn: lib/twindle/twindle_svg is missing";
+        return made;
+    }();
+    return loaded.get();
 }
 
 } // namespace
 
 void paintVectorArt(QPainter& painter, QStringView name, const ArtPlacement& placement)
 {
-    const std::unique_ptr<QSvgRenderer> svg = parse(name);
-    if (!svg)
-        return;
-    const QSizeF own = svg->viewBoxF().size();
-    const QSizeF size(placement.width, placement.width * own.height() / own.width());
-
-    painter.save();
-    painter.translate(placement.topLeft + QPointF(size.width() / 2, size.height() / 2));
-    painter.rotate(placement.turn);
-    if (placement.mirrored)
-        painter.scale(-1, 1);
-    const QRectF whole(QPointF(-size.width() / 2, -size.height() / 2), size);
-    if (placement.hiddenTop > 0)
-        painter.setClipRect(whole.adjusted(0, placement.hiddenTop * size.height(), 0, 0),
-                            Qt::IntersectClip);
-    svg->render(&painter, whole);
-    painter.restore();
+    if (ArtRenderer* art = renderer())
+        art->paint(painter, name, placement);
 }
 
 bool paintVectorArtFilling(QPainter& painter, QStringView name, const QRectF& bounds)
 {
-    const std::unique_ptr<QSvgRenderer> svg = parse(name);
-    if (!svg)
-        return false;
-    svg->render(&painter, bounds);
-    return true;
+    ArtRenderer* art = renderer();
+    return art != nullptr && art->paintFilling(painter, name, bounds);
 }
 
 } // namespace twindle

@@ -5,22 +5,41 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QResource>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 
 namespace twindle {
 
 namespace {
 
-// An icon drawn from one of our drawings when a size is first asked for, which for the window
-// icon is when the window is first shown. The window manager is offered 32 and 16 pixels; the
-// smaller one is the larger scaled down, which looks the same and spares a second drawing of
-// the art while the program starts.
+// The pixels of a square picture drawn at build time (src/assets/pictures.cmake), premultiplied
+// ARGB as QImage holds them; null unless the resource holds a square of that side.
+QPixmap readyDrawn(const QString& resource, int side)
+{
+    const QResource file(resource);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    const QByteArray pixels = file.uncompressedData();
+    if (pixels.size() != image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), pixels.constData(), std::size_t(pixels.size()));
+    return QPixmap::fromImage(image);
+}
+
+// An icon drawn from one of our drawings when a size is first asked for. The window manager is
+// offered 32 and 16 pixels; the smaller one is the larger scaled down, which looks the same and
+// spares a second drawing. The 32 pixels may come ready drawn at build time from the same
+// drawing, so that the icon at its usual sizes needs no Qt SVG; other sizes, such as those of a
+// high-density screen, are drawn.
 class ArtIconEngine final : public QIconEngine {
 public:
-    explicit ArtIconEngine(QString art) : m_art(std::move(art)) {}
+    explicit ArtIconEngine(QString art, QString largeDrawn = {})
+        : m_art(std::move(art)), m_largeDrawn(std::move(largeDrawn))
+    {
+    }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -43,7 +62,7 @@ public:
         return {kLargeIcon, kSmallIcon};
     }
 
-    QIconEngine* clone() const override { return new ArtIconEngine(m_art); }
+    QIconEngine* clone() const override { return new ArtIconEngine(m_art, m_largeDrawn); }
 
 private:
     static constexpr QSize kLargeIcon{32, 32};
@@ -55,10 +74,13 @@ private:
             return pixmap(kLargeIcon, mode, state)
                 .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
+        if (size == kLargeIcon && !m_largeDrawn.isEmpty())
+            return readyDrawn(m_largeDrawn, kLargeIcon.width());
         return paintArtPicture(m_art, size, 1.0);
     }
 
     QString m_art;
+    QString m_largeDrawn;
     std::map<std::pair<int, int>, QPixmap> m_drawn;
 };
 
@@ -73,7 +95,8 @@ qreal screenPixelRatio()
 
 QIcon programIcon()
 {
-    return QIcon(new ArtIconEngine(QStringLiteral("twindle")));
+    return QIcon(new ArtIconEngine(QStringLiteral("twindle"),
+                                   QStringLiteral(":/window_icon/twindle-32.argb")));
 }
 
 QIcon aboutBoxIcon()

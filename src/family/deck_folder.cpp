@@ -1,16 +1,18 @@
 #include "deck_folder.h"
 
 #include "family/card_crop.h"
-#include "family/jpeg_check.h"
+#include "family/media_codecs.h"
 #include "toolkit/audio/clip_wave.h"
 #include "toolkit/audio/voice_recorder.h"
 
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -73,8 +75,17 @@ QString lockDeck(QLockFile& lock)
     // owner's lock is never broken; while a file a kill left, empty when the kill came before the
     // owner was written, is cleared after kLockGraceMilliseconds instead of Qt's 30 s.
     lock.setStaleLockTime(kLockGraceMilliseconds);
+    // Looked at often rather than after Qt's waits, which double: two programs changing the deck
+    // one change after another could otherwise keep a third waiting past its time.
+    QDeadlineTimer deadline(kLockWaitMilliseconds);
     errno = 0;
-    if (lock.tryLock(kLockWaitMilliseconds))
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            break;
+        QThread::msleep(kLockLookMilliseconds);
+        errno = 0;
+    }
+    if (lock.isLocked())
         return {};
     if (lock.error() == QLockFile::LockFailedError)
         return QStringLiteral("Another Twindle is changing the family cards; try again in a moment.");
@@ -108,9 +119,12 @@ QString pictureProblem(const QString& path)
     QByteArray bytes = file.read(kMostPictureBytes);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "jpeg");
-    if (reader.size() != kCardPictureSize || !isWholeJpeg(bytes))
+    if (reader.size() != kCardPictureSize)
         return QStringLiteral("its picture is damaged");
-    return {};
+    const Checked<bool> whole = wholeJpeg(bytes);
+    if (!whole.ok())
+        return whole.error;
+    return whole.value ? QString() : QStringLiteral("its picture is damaged");
 }
 
 QString voiceProblem(const QByteArray& clip)

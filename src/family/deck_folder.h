@@ -15,8 +15,10 @@ namespace twindle::family {
 
 inline constexpr const char* kIndexFileName = "index.txt";
 inline constexpr const char* kLockFileName = "index.lock";
-// How long a change waits for another Twindle's change to end; one takes a fraction of a second.
-inline constexpr int kLockWaitMilliseconds = 3000;
+// How long a change waits for another Twindle's changes to end: one takes a fraction of a second
+// on an idle machine, several on a busy one; and how often it looks whether they have.
+inline constexpr int kLockWaitMilliseconds = 10000;
+inline constexpr int kLockLookMilliseconds = 50;
 // A lock file that no program holds is taken for one a killed program left once it is this old.
 // Its owner holds it from the moment it makes it, so the age only covers the instant before.
 inline constexpr int kLockGraceMilliseconds = 1000;

@@ -1,7 +1,7 @@
 #include "photo_import.h"
 
 #include "family/card_crop.h"
-#include "family/jpeg_check.h"
+#include "family/media_codecs.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -102,8 +102,13 @@ Checked<QImage> decodePhoto(const QByteArray& bytes, const QString& name)
         reader.setScaledSize(decodingSize(size));
     }
     const QString damaged = QStringLiteral("%1 is damaged or cut short.").arg(name);
-    if (reader.format() == "jpeg" && !isWholeJpeg(bytes))
-        return refused<QImage>(damaged);
+    if (reader.format() == "jpeg") {
+        const Checked<bool> whole = wholeJpeg(bytes);
+        if (!whole.ok())
+            return refused<QImage>(QStringLiteral("%1 cannot be checked: %2.").arg(name, whole.error));
+        if (!whole.value)
+            return refused<QImage>(damaged);
+    }
     QImage photo = reader.read();
     if (photo.isNull())
         return refused<QImage>(damaged);

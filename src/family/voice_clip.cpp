@@ -1,12 +1,11 @@
 #include "voice_clip.h"
 
+#include "family/media_codecs.h"
 #include "toolkit/audio/clip_shaping.h"
 #include "toolkit/audio/clip_wave.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <samplerate.h>
 
 #include <cmath>
 #include <optional>
@@ -22,24 +21,14 @@ namespace {
 constexpr double kSilenceBelowLoudest = 40;  // dB
 constexpr double kQuietestVoice = 0.0056;    // -45 dB
 
-// libsamplerate does the resampling: a band-limited resampler is no small thing to write, and
-// a recording at 44.1 or 48 kHz is what most microphones and programs make.
 std::optional<std::vector<double>> resampled(const std::vector<double>& samples, std::uint32_t rate)
 {
     if (rate == kClipSampleRate || samples.empty())
         return samples;
-    const double ratio = double(kClipSampleRate) / rate;
-    std::vector<float> in(samples.begin(), samples.end());
-    std::vector<float> out(std::size_t(std::ceil(double(in.size()) * ratio)) + 1);
-    SRC_DATA data{};
-    data.data_in = in.data();
-    data.input_frames = long(in.size());
-    data.data_out = out.data();
-    data.output_frames = long(out.size());
-    data.src_ratio = ratio;
-    if (src_simple(&data, SRC_SINC_MEDIUM_QUALITY, 1) != 0)
+    MediaCodecs* codecs = mediaCodecs();
+    if (codecs == nullptr)
         return std::nullopt;
-    return std::vector<double>(out.begin(), out.begin() + data.output_frames_gen);
+    return codecs->resampled(samples, double(kClipSampleRate) / rate);
 }
 
 QString seconds(std::size_t sampleCount)

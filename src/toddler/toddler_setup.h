@@ -81,8 +81,10 @@ inline constexpr SettingRow kSettingRows[] = {
 template <typename Value>
 constexpr NumberRange rangeOf(Value ToddlerSetup::*field)
 {
+    // Not with std::get_if, which the undefined-behaviour sanitizer keeps from being a constant expression.
+    using Member = Value ToddlerSetup::*;
     for (const SettingRow& row : kSettingRows) {
-        if (const auto* member = std::get_if<Value ToddlerSetup::*>(&row.field); member && *member == field)
+        if (std::holds_alternative<Member>(row.field) && std::get<Member>(row.field) == field)
             return row.range;
     }
     return {};

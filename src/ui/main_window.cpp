@@ -2,6 +2,7 @@
 
 #include "assets/window_pictures.h"
 #include "toolkit/audio/audio_module.h"
+#include "toolkit/window/first_paint.h"
 #include "toolkit/window/forms.h"
 #include "ui/about_box.h"
 #include "ui/board_view.h"
@@ -31,9 +32,10 @@ MainWindow::MainWindow(CardFaces& faces, SoundCall& sound, QWidget* parent)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Twindle"));
-    setWindowIcon(programIcon());
 
     m_board = new BoardView(m_game, faces, this);
+    // The first frame does without the icon, which the window manager shows a moment later.
+    afterFirstPaint(*m_board, [this] { setWindowIcon(programIcon()); });
     setCentralWidget(m_board);
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace twindle {
 namespace {
 
@@ -27,6 +32,46 @@ TEST(CommandLine, SwitchesMeanWhatTheySayAndAnUnknownOneIsAnError)
     const CommandLine wrong = read({"--toddlers"});
     EXPECT_FALSE(wrong.launch);
     EXPECT_EQ(wrong.exitStatus, 2);
+}
+
+// The bounds the help and the manual give: --pairs 2 to 9, --minutes 5 to 60 or 0 for no limit.
+// A value one past a bound is refused before any window opens, with status 2 and one line on
+// stderr that names the option and the value; a value at a bound is taken as given, silently.
+TEST(CommandLine, NumbersAreTakenUpToTheirBoundsAndRefusedOnePast)
+{
+    struct Case {
+        const char* option;
+        const char* value;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"--pairs", "2", true},    {"--pairs", "9", true},     {"--pairs", "1", false},
+        {"--pairs", "10", false},  {"--minutes", "0", true},   {"--minutes", "5", true},
+        {"--minutes", "60", true}, {"--minutes", "4", false},  {"--minutes", "61", false},
+    };
+    for (const Case& given : cases) {
+        SCOPED_TRACE(std::string(given.option) + " " + given.value);
+        testing::internal::CaptureStderr();
+        const CommandLine line = read({"--toddler", given.option, given.value});
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (given.taken) {
+            EXPECT_EQ(said, "");
+            if (!line.launch) {
+                ADD_FAILURE() << "refused";
+                continue;
+            }
+            const bool pairs = std::string_view(given.option) == "--pairs";
+            const ToddlerSetup chosen = line.launch->chosenOver(ToddlerSetup{});
+            EXPECT_EQ(pairs ? chosen.startPairs : chosen.minutes, std::stoi(given.value));
+            EXPECT_EQ(line.launch->pairs, pairs ? std::optional(std::stoi(given.value)) : std::nullopt);
+        } else {
+            EXPECT_FALSE(line.launch);
+            EXPECT_EQ(line.exitStatus, 2);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+            EXPECT_NE(said.find(given.option), std::string::npos) << said;
+            EXPECT_NE(said.find(std::string(" ") + given.value), std::string::npos) << said;
+        }
+    }
 }
 
 // Who plays: the people in turn order, the friend and what it remembers, or everyone together,
@@ -62,6 +107,7 @@ TEST(CommandLine, PlayersFriendAndTogether)
         const CommandLine refused = read(arguments);
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::tuple(bool(refused.launch), refused.exitStatus), std::tuple(false, 2)) << message;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
         EXPECT_NE(said.find(message), std::string::npos) << said;
     }
 }

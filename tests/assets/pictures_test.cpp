@@ -1,4 +1,5 @@
 #include "assets/resource_catalogue.h"
+#include "assets/window_art.h"
 #include "assets/window_pictures.h"
 
 #include <QImage>
@@ -85,6 +86,13 @@ TEST(WindowPictures, IconsAreDrawnAt16And32PixelsAndThePointerPointsFromItsCorne
     for (const QIcon& icon : {programIcon(), aboutBoxIcon()})
         EXPECT_FALSE(icon.pixmap(16).isNull() || icon.pixmap(32).isNull());
     EXPECT_EQ(pointingHandCursor().hotSpot(), QPoint(1, 1));
+}
+
+// The window icon's 32 pixels come drawn at build time: they must be what the program draws.
+TEST(WindowPictures, TheWindowIconDrawnAtBuildTimeIsTheDrawingAt32Pixels)
+{
+    const QImage drawn = paintArtPicture(u"twindle", {32, 32}, 1.0).toImage();
+    EXPECT_EQ(programIcon().pixmap(32).toImage().convertToFormat(drawn.format()), drawn);
 }
 
 TEST(CardPictures, NoOtherIdHasAPicture)

@@ -15,7 +15,7 @@ binary=$(realpath "${1:?usage: family_window_test.sh path/to/twindle}")
 export MAGICK_THREAD_LIMIT=1  # the checks keep to one core; the program and the X server share the other
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     exec timeout -k 5 150 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$binary"
+        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"

@@ -22,7 +22,7 @@ export MAGICK_THREAD_LIMIT=1
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # An hour of the largest runs at most; a stuck X server or program never hangs the caller.
     exec timeout -k 5 3600 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$binary" "$events" "${players[@]}"
+        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary" "$events" "${players[@]}"
 fi
 
 source "$top/tools/lib/xdriver.sh"

@@ -3,8 +3,9 @@
 # mouse as a player would: the window keeps its size; the new game dialog takes its keys as
 # option buttons and command buttons do (Tab enters the kinds at the selected one, the arrows
 # choose a kind, Enter presses only a focused number); two clicked cards show their faces; after
-# every dialog and after the question the board has the keyboard again; at the end of a game the
-# board is bare kaki behind the new game dialog; and Alt+F4 ends the program with status 0.
+# every dialog and after the question the board has the keyboard again; a pair found leaves only
+# kaki on the screen; the celebration's colours reach the screen; at the end of a game the board
+# is bare kaki behind the new game dialog; and Alt+F4 ends the program with status 0.
 # Usage: tests/e2e/real_window_test.sh path/to/twindle
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -13,7 +14,7 @@ binary=$(realpath "${1:?usage: real_window_test.sh path/to/twindle}")
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # The outer time limit makes sure a stuck X server or program never hangs the caller.
     exec timeout -k 5 150 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$binary"
+        xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"
@@ -74,6 +75,14 @@ QT_QPA_PLATFORM=xcb "$binary" >"$work/twindle.log" 2>&1 &
 game=$!
 wait_for_main_window "$game" || fail "no 527-pixel-wide window titled Twindle appeared"
 pass "the window appeared: ${WINDOW_WIDTH}x${WINDOW_HEIGHT} at ${WINDOW_LEFT},${WINDOW_TOP}"
+
+# --- The window manager gets the icon, which the window is given after its first frame ---------
+for _ in $(seq 50); do
+    SAW=$(xprop -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | paste -sd ' ') && break
+    sleep 0.1
+done
+[ "$SAW" = "Icon (32 x 32) Icon (16 x 16)" ] || fail "the window was not given its 32 and 16-pixel icon"
+pass "the window's icon: $SAW"
 
 # --- The window keeps its size -----------------------------------------------------------------
 SAW=$(xprop -id "$WINDOW" WM_NORMAL_HINTS | tr '\n\t' '  ')
@@ -197,7 +206,21 @@ open_new_game_dialog "at once after Yes"
 xdotool key shift+Tab Up Tab space
 answer_question Return
 wait_for_dealt_board 8 || fail "Up then \"8\" and Yes did not deal eight picture cards"
-play_to_the_end 8
+SAW=""
+play_to_the_end 8 || fail "the game could not be played to its end, each pair found leaving only kaki"
+pass "every pair found but the last left only kaki where it was"
+# The celebration gives the board a new colour every 160 ms for 3.7 s. Looked at a dozen times,
+# the board's corner must show many of them besides kaki (#BCBC90), the board between games; a
+# repaint of only the cards that changed keeps the first.
+seen=''
+for _ in $(seq 12); do
+    colour=$(import -window root -crop "1x1+$((BOARD_X + 2))+$((BOARD_Y + 2))" +repage -depth 8 txt:- \
+        | awk 'NR == 2 { print $3 }')
+    grep -qxF -- "$colour" <<<"$seen" || seen+="$colour"$'\n'
+done
+SAW="the board's corner showed $(echo $seen)"
+[ "$(grep -cvx '#BCBC90' <<<"$seen")" -ge 4 ] || fail "the celebration showed fewer than four colours"
+pass "the celebration flashed through colours: $SAW"
 dialog=$(wait_for_window_named "Start New Game") || fail "the end of the game opened no new game dialog"
 sleep 0.5
 grab_board "$work/screen.png"

@@ -5,7 +5,8 @@
 # beside the game to go to. While toddler mode is on, after each of those keys the game must run,
 # full screen, focused, on the workspace shown, and must have had nothing to refuse or take back:
 # the compositor passed it the keys (toolkit/shortcuts_inhibitor.h). When the keyboard goes to
-# the other window and comes back, the game asks for them again. After the parent gate the same
+# the other window, on the game's workspace or on one of its own, and comes back, the game asks
+# for the keys again and holds every one of them. After the parent gate the same
 # keys are the compositor's again. Then the game, started plainly and closed by sway eight
 # times, must end each time (toolkit/teardown_watchdog.h).
 #
@@ -160,6 +161,16 @@ press_locked() {
     expect_locked "after $name"
 }
 
+# The desktop's keys a toddler finds, each of which must reach the game ($1 says when).
+press_desktop_keys() {
+    press_locked "Super+2$1" -M logo -k 2 -m logo
+    press_locked "Super+1$1" -M logo -k 1 -m logo
+    press_locked "Super+Shift+q$1" -M logo -M shift -k q -m shift -m logo
+    press_locked "Super+f$1" -M logo -k f -m logo
+    press_locked "Super+Tab$1" -M logo -k Tab -m logo
+    press_locked "Alt+Tab$1" -M alt -k Tab -m alt
+}
+
 # --- The desktop, a window on it, and the game ----------------------------------------------
 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$work/sway.config" >"$work/sway.log" 2>&1 &
@@ -183,28 +194,33 @@ band=$(convert "$work/locked.png" -format '%[pixel:p{640,4}] %[pixel:p{640,715}]
 pass "toddler mode is on under sway for two players, the first one's band along the edges: $SAW"
 
 # --- The toddler at the desktop's keys ------------------------------------------------------
-press_locked Super+2 -M logo -k 2 -m logo
-press_locked Super+1 -M logo -k 1 -m logo
-press_locked Super+Shift+q -M logo -M shift -k q -m shift -m logo
-press_locked Super+f -M logo -k f -m logo
-press_locked Super+Tab -M logo -k Tab -m logo
-press_locked Alt+Tab -M alt -k Tab -m alt
+press_desktop_keys ''
 grim "$work/after-keys.png"
 pass "Super+2, Super+1, Super+Shift+q, Super+f, Super+Tab and Alt+Tab reached the game: $SAW"
 
 # --- The keyboard goes to the other window and comes back -------------------------------------
-# Through sway's own commands, which no inhibitor stops: the game lets its request go and must
-# ask again when the keyboard is back.
-taken=$(count_logged "took the activation back")
-asked=$(count_logged "the compositor passes its own keys")
-swaymsg "[pid=$decoy] focus" >/dev/null
-wait_for 3 logged "took the activation back" $((taken + 1)) || fail "the game did not see the keyboard go"
-swaymsg "[pid=$game] focus" >/dev/null
-wait_for 3 logged "the compositor passes its own keys" $((asked + 1)) || fail "the game did not ask for the keys again"
-wait_for 3 game_full_screen 1 || fail "the game is not full screen again"
-log_lines=$(wc -l <"$work/twindle.log")
-press_locked "Super+2, with the keyboard back" -M logo -k 2 -m logo
-pass "the game asked for the keys again when the keyboard came back: $SAW"
+# Through sway's own commands, which no inhibitor stops: first the other window is focused on the
+# game's workspace; then it stands on a workspace of its own, which is shown, as a panel's
+# workspace button would show it (Wayland leaves the pointer free). Each time the game lets its
+# request go, must ask again when the keyboard is back, and must hold every key as before.
+# Takes the keyboard away with the sway command $2 and back with $3; $1 names the way.
+away_and_back() {
+    local taken asked
+    taken=$(count_logged "took the activation back")
+    asked=$(count_logged "the compositor passes its own keys")
+    swaymsg "$2" >/dev/null
+    wait_for 3 logged "took the activation back" $((taken + 1)) || fail "the game did not see the keyboard go to $1"
+    swaymsg "$3" >/dev/null
+    wait_for 3 logged "the compositor passes its own keys" $((asked + 1)) \
+        || fail "the game did not ask for the keys again when the keyboard came back from $1"
+    wait_for 3 game_full_screen 1 || fail "the game is not full screen again with the keyboard back from $1"
+    log_lines=$(wc -l <"$work/twindle.log")
+    press_desktop_keys ", with the keyboard back from $1"
+}
+away_and_back "the other window" "[pid=$decoy] focus" "[pid=$game] focus"
+swaymsg "[pid=$decoy] move container to workspace number 2" >/dev/null
+away_and_back "the other window on workspace 2" "workspace number 2" "workspace number 1"
+pass "the game asked for the keys again each time the keyboard came back, and held them: $SAW"
 
 # --- A grown-up passes the gate ---------------------------------------------------------------
 press -k Escape

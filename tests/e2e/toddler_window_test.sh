@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Toddler mode in the real window on a 1920 x 1080 screen under a window manager, every program
 # run with settings of its own: two pairs are four cards at least 300 pixels wide, as measured on
-# the screen; a game won without a slip is followed by three pairs; the parent's setup screen
+# the screen; a game won without a slip is followed by three pairs; the hold on the keyboard comes
+# back after the window manager took the board off the screen and back; the parent's setup screen
 # works from the keyboard alone, and the next start shows its choice again; and settings that
 # cannot be read (random bytes, a directory, a file the user may not read) start toddler mode with
 # its defaults and say so in one warning of the log category twindle.toddler.
@@ -16,7 +17,7 @@ export MAGICK_THREAD_LIMIT=1
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # The outer time limit makes sure a stuck X server or program never hangs the caller.
     exec timeout -k 5 150 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$binary"
+        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"
@@ -145,7 +146,46 @@ play_to_the_end 4 || fail "the game of four cards could not be played to its end
 # The celebration runs for about 3.5 s before the next deal.
 wait_for_toddler_board six-cards 6 back 15 || fail "after a game won without a slip, no six cards were dealt"
 pass "after a game won without a slip, six cards were dealt: $SAW"
+
+# --- The hold on the keyboard comes back ------------------------------------------------------
+# Whether the game holds the keyboard is asked of the X server by another client (keyboard_grab.c,
+# which takes nothing). The window manager taking the board off the screen ends the hold, and must
+# not end it for good: workspace 2 and straight back, sooner than the game looks whether it was
+# taken away, three times, and it holds again each time.
+cc -std=c11 -Wall -Wextra -Werror -o "$work/keyboard_grab" "$top/tests/e2e/keyboard_grab.c" -lxcb \
+    || fail "tests/e2e/keyboard_grab.c did not build (it needs cc and libxcb1-dev)"
+# Waits up to 3 s for the keyboard to be held.
+wait_for_keyboard_held() {
+    for _ in $(seq 30); do
+        SAW="the keyboard: $("$work/keyboard_grab" || true)"
+        [ "$SAW" = "the keyboard: held" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Waits up to 5 s for the workspace shown to have been $1 workspaces in a row, as seen from the start.
+wait_for_workspaces() {
+    for _ in $(seq 50); do
+        [ "$(grep -c . "$work/workspaces.log")" -ge "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not show workspace 2 and then 1 again: $(echo $(cat "$work/workspaces.log"))"
+}
+wait_for_keyboard_held || fail "toddler mode did not hold the keyboard"
+xprop -root -spy _NET_CURRENT_DESKTOP >"$work/workspaces.log" &
+spy=$!
+wait_for_workspaces 1
+for round in 1 2 3; do
+    wmctrl -s 1
+    wmctrl -s 0
+    wait_for_workspaces $((2 * round + 1))
+    wait_for_keyboard_held || fail "after workspace 2 and back the game did not hold the keyboard again (round $round)"
+done
+kill "$spy"
+pass "the game held the keyboard again after workspace 2 and back, three times: $SAW"
 stop_program
+SAW=$("$work/keyboard_grab" || true)
+[ "$SAW" = free ] || fail "with the game ended, the keyboard was still held"
 
 # --- The setup screen from the keyboard alone; its choice remembered ----------------------------
 # It opens with the chosen kind focused: Down chooses the same capitals twice, Tab goes on past

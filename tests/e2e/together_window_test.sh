@@ -14,7 +14,7 @@ binary=$(realpath "${1:?usage: together_window_test.sh path/to/twindle}")
 
 export MAGICK_THREAD_LIMIT=1
 if [ -z "${TWINDLE_XVFB:-}" ]; then
-    exec timeout -k 5 240 env TWINDLE_XVFB=1 xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary"
+    exec timeout -k 5 280 env TWINDLE_XVFB=1 xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary"
 fi
 
 source "$top/tools/lib/xdriver.sh"

@@ -96,7 +96,8 @@ card_print() {
 
 # Plays the dealt game of COUNT cards to its last pair as a player with a perfect memory: each
 # card is turned once to learn its face, and a pair is turned as soon as both its cards are
-# known. No try then misses on a card seen before, which toddler mode counts as a slip.
+# known. No try then misses on a card seen before, which toddler mode counts as a slip. A pair
+# found, but the last, must leave the screen: nothing but the board's colour where it was.
 play_to_the_end() {
     local count=$1 shot=/tmp/twindle-turn-$$.png slot first second
     local -A back=() face=() left=()
@@ -118,7 +119,11 @@ play_to_the_end() {
         _turn "$second" || return 1
         if [ "${face[$first]}" = "${face[$second]}" ]; then
             unset "left[$first]" "left[$second]"
-            _wait_for_card "$second" '!=' "${face[$second]}" || return 1   # it leaves the board
+            if [ ${#left[@]} -gt 0 ]; then
+                _wait_for_bare "$first" && _wait_for_bare "$second" || return 1
+            else
+                _wait_for_card "$second" '!=' "${face[$second]}" || return 1   # the celebration comes
+            fi
         else
             _wait_for_card "$second" = "${back[$second]}" || return 1      # it turns back
         fi
@@ -141,6 +146,21 @@ _wait_for_card() {
         [ "$PRINT" "$2" "$3" ] && return 0
         tries=$((tries + 1))
         [ $tries -lt 50 ] || { echo "xdriver: card $1 did not change as expected" >&2; return 1; }
+        sleep 0.1
+    done
+}
+# Looks at the board, up to 50 times, until a card's place shows only the board's colour (its corner's).
+_wait_for_bare() {
+    local tries=0 board others
+    card_corner "$count" "$1"
+    while true; do
+        grab_board "$shot"
+        board=$(convert "$shot" -format '%[pixel:p{2,2}]' info:)
+        others=$(convert "$shot" -crop "${CARD_W}x${CARD_H}+${CARD_X}+${CARD_Y}" +repage \
+            -fill black +opaque "$board" -fill white -opaque "$board" -format '%[fx:int((1-mean)*w*h+0.5)]' info:)
+        [ "$others" -eq 0 ] && return 0
+        tries=$((tries + 1))
+        [ $tries -lt 50 ] || { echo "xdriver: card $1 of a pair found still shows $others pixels that are not the board's $board" >&2; return 1; }
         sleep 0.1
     done
 }
