@@ -39,7 +39,7 @@ run_as_test_user() {
     make_test_user "$user"
     local scratch status=0
     scratch=$(mktemp -d)
-    cp "$0" "$scratch/sway_test.sh"
+    cp "$0" "$(dirname "$0")/sway.config" "$scratch/"
     hand_over_program "$user" "$binary" "$scratch"
     runuser -u "$user" -- env -i PATH="$PATH" HOME="$scratch" TWINDLE_SWAY_TIMED=1 \
         TWINDLE_SWAY_WORK="$scratch/work" TWINDLE_SWAY_KEEP="${TWINDLE_SWAY_KEEP:-}" \
@@ -65,18 +65,7 @@ unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 game='' decoy='' keyboard='' sway=''
 trap 'for p in $game $decoy $keyboard $sway; do kill "$p" 2>/dev/null || true; done' EXIT
 
-# Like a desktop's window switcher, the Tab keys bring the next window even over a full-screen
-# one; sway's bare "focus next" would not leave a full-screen window.
-cat >"$work/sway.config" <<EOF
-xwayland disable
-output HEADLESS-1 resolution 1280x720
-bindsym Mod4+1 workspace number 1
-bindsym Mod4+2 workspace number 2
-bindsym Mod4+Shift+q kill
-bindsym Mod4+f fullscreen toggle
-bindsym Mod4+Tab fullscreen disable; focus next
-bindsym Mod1+Tab fullscreen disable; focus next
-EOF
+cp "$(dirname "$0")/sway.config" "$work/sway.config"
 if [ -n "${TWINDLE_SWAY_IGNORE_INHIBITOR:-}" ]; then
     echo "seat * shortcuts_inhibitor disable" >>"$work/sway.config"
 fi
