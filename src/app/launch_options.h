@@ -51,6 +51,8 @@ std::optional<QString> readNumber(const QCommandLineParser& parser, const QStrin
 
 // The options that choose toddler mode's game: --kind, --pairs, --fixed, --minutes.
 extern const OptionGroup kToddlerGameOptions;
+// Who plays toddler mode's game: --player, --friend, --friend-memory, --together.
+extern const OptionGroup kPlayerOptions;
 
 // The languages of the run: --language, --words-language.
 extern const OptionGroup kLanguageOptions;

@@ -30,6 +30,9 @@ public:
     // Puts the question away, unanswered.
     void close();
 
+    // Whether the question is being asked, by key or by touch.
+    bool isAsking() const { return m_gate.step() == ParentGate::Step::Asking; }
+
     // The spot to hold is there while the window is locked.
     void setSpotShown(bool shown);
     // Puts the spot back above whatever has been laid over the board since.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -33,6 +34,8 @@ void show(QWidget& widget, const QVariant& value)
         check->setChecked(value.toBool());
     else if (auto* line = qobject_cast<QLineEdit*>(&widget))
         line->setText(value.toString());
+    else if (const QMetaProperty user = widget.metaObject()->userProperty(); user.isValid())
+        user.write(&widget, value);
     for (QRadioButton* button : widget.findChildren<QRadioButton*>())
         button->setChecked(button->property(kSettingProperty) == value);
 }
@@ -49,6 +52,8 @@ QVariant shown(const QWidget& widget)
         return check->isChecked();
     if (const auto* line = qobject_cast<const QLineEdit*>(&widget))
         return line->text();
+    if (const QMetaProperty user = widget.metaObject()->userProperty(); user.isValid())
+        return user.read(&widget);
     for (const QRadioButton* button : widget.findChildren<QRadioButton*>()) {
         if (button->isChecked())
             return button->property(kSettingProperty);
@@ -67,14 +72,6 @@ QVariant asVariant(const Value& value)
 {
     return QVariant::fromValue(value);
 }
-
-// The type of the member a pointer to a member of the setup points to.
-template <typename>
-struct MemberOf;
-template <typename Value>
-struct MemberOf<Value ToddlerSetup::*> {
-    using Type = Value;
-};
 
 template <typename Value>
 Value fromVariant(const QVariant& value)
@@ -103,7 +100,7 @@ ToddlerSetup setupShown(const QWidget& screen, ToddlerSetup setup)
         if (!value.isValid())
             continue;
         std::visit(
-            [&](auto field) { setup.*field = fromVariant<typename MemberOf<decltype(field)>::Type>(value); },
+            [&]<typename Value>(Value ToddlerSetup::*field) { setup.*field = fromVariant<Value>(value); },
             row.field);
     }
     return setup;

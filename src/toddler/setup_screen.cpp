@@ -3,6 +3,7 @@
 #include "assets/fonts.h"
 #include "game/card_kinds.h"
 #include "toddler/language_page.h"
+#include "toddler/players_page.h"
 #include "toddler/setting_widgets.h"
 #include "toolkit/window/forms.h"
 #include "ui/twips_geometry.h"
@@ -65,6 +66,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     auto* game = new QWidget;
     game->setLayout(buildForm());
     addPage(game, tr("Game"));
+    addPage(new PlayersPage(arialFont(kPoints * 0.8)), tr("Players"));
     addPage(new LanguagePage, tr("Language"));
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.

@@ -11,6 +11,8 @@
 #include "ui/main_window.h"
 #include "ui/window_language.h"
 #include "toddler/all_done_screen.h"
+#include "toddler/play_together.h"
+#include "toddler/players_page.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_log.h"
 
@@ -52,6 +54,7 @@ void ToddlerMode::enter()
         return;
     const ToddlerSetup before = m_settings.setup();
     SetupScreen screen(before, reloadFamilyCards(), &m_window);
+    PlayersPage::offerFamilyCards(screen, m_familyDeck, m_window.faces());
     connect(&screen, &SetupScreen::familyCardsAsked, this, [this, &screen] { editFamilyCards(screen); });
     if (m_window.runModal(screen) != QDialog::Accepted)
         return;
@@ -76,6 +79,7 @@ void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
         return;
     }
     const int level = pairs.value_or(std::max(m_setup.startPairs, m_settings.level(m_setup.cardType)));
+    startTurns(level);
     m_plan.emplace(m_setup, level, now(), mostPairs);
     CardFaces& faces = m_window.faces();
     faces.setWordsLanguage(
@@ -124,6 +128,7 @@ void ToddlerMode::editFamilyCards(SetupScreen& screen)
     family::FamilyEditor editor(m_familyDeck, kMostPairs, &screen, m_window.faces().recordedWords(), wordsLanguage);
     editor.exec();
     screen.setFamilyPairs(reloadFamilyCards());
+    PlayersPage::offerFamilyCards(screen, m_familyDeck, m_window.faces());
 }
 
 void ToddlerMode::leave()
@@ -132,6 +137,7 @@ void ToddlerMode::leave()
         return;
     m_lock.release();
     delete m_allDone;
+    delete m_together;
     m_plan.reset();
     m_window.audio().setVolumes(1, 1);
     m_window.setAfterWin({});
@@ -143,6 +149,27 @@ void ToddlerMode::dealNext()
 {
     m_plan->gameDealt();
     m_window.deal(m_setup.cardType, Integer(2 * m_plan->pairs()));
+    if (m_together)
+        m_together->gameDealt();
+}
+
+// When several take turns, the game of turns over the board; it keeps to the child's level,
+// which a game played with others says little about: every game has the pairs the first one has.
+void ToddlerMode::startTurns(int level)
+{
+    QStringList familyNames;
+    if (!m_setup.players.isEmpty()) {
+        reloadFamilyCards();
+        for (const family::FamilyCard& card : m_familyDeck.cards())
+            familyNames << card.name;
+    }
+    std::vector<Player> players = playersOf(m_setup, familyNames);
+    if (players.empty())
+        return;
+    m_setup.grows = false;
+    m_setup.startPairs = level;
+    m_together = new PlayTogether(m_window, m_gate, std::move(players), m_setup.together, m_setup.friendMemory, m_clock,
+                                  [this](const QByteArray& word) { say(word); }, this);
 }
 
 // Where the window would ask for a new game: the next game of the child's level, or the end.

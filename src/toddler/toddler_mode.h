@@ -15,6 +15,7 @@ namespace twindle {
 
 class AllDoneScreen;
 class MainWindow;
+class PlayTogether;
 
 namespace family {
 class FamilyDeck;
@@ -63,6 +64,7 @@ private:
     void say(const QByteArray& word);
     void dealNext();
     void afterWin();
+    void startTurns(int level);
     long long now() const;
 
     MainWindow& m_window;
@@ -73,6 +75,7 @@ private:
     ToddlerSetup m_setup;
     std::optional<PlayPlan> m_plan;
     QPointer<AllDoneScreen> m_allDone;
+    QPointer<PlayTogether> m_together;  // when several take turns
     MillisecondClock m_clock;
     bool m_quiet = false;
     std::optional<QString> m_wordsLanguage;

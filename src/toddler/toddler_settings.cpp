@@ -40,6 +40,11 @@ QVariant valueOf(const QString& text)
     return text;
 }
 
+QVariant valueOf(const QStringList& texts)
+{
+    return texts;
+}
+
 } // namespace
 
 ToddlerSettings::ToddlerSettings()
@@ -125,6 +130,8 @@ ToddlerSetup ToddlerSettings::setup() const
             setup.*(*yes) = m_settings->value(key, setup.*(*yes)).toBool();
         } else if (const auto* text = std::get_if<QString ToddlerSetup::*>(&row.field)) {
             setup.*(*text) = m_settings->value(key, setup.*(*text)).toString();
+        } else if (const auto* texts = std::get_if<QStringList ToddlerSetup::*>(&row.field)) {
+            setup.*(*texts) = m_settings->value(key, setup.*(*texts)).toStringList();
         }
     }
     return setup.clamped();

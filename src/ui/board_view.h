@@ -16,7 +16,8 @@ namespace twindle {
 class BoardGeometry;
 class CardFaces;
 
-// The board: paints the game's records as they stand, scaled to the space it has, and turns a
+// The board: paints the game's records as they stand, scaled to the space it has (its contents
+// rectangle: a layer over it may set margins and show things of its own there), and turns a
 // click or a tap on a card into the index of the card that was clicked. It keeps no game state
 // of its own.
 class BoardView : public QWidget {
@@ -45,6 +46,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -11,7 +11,7 @@
 namespace twindle {
 namespace {
 
-CommandLine read(std::initializer_list<const char*> arguments)
+CommandLine read(const std::vector<const char*>& arguments)
 {
     QStringList list{QStringLiteral("twindle")};
     for (const char* argument : arguments)
@@ -101,6 +101,44 @@ TEST(CommandLine, LanguagesAreTheProgramsAndAnotherIsAnError)
             EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
             EXPECT_NE(said.find(option), std::string::npos) << said;
         }
+    }
+}
+
+// Who plays: the people in turn order, the friend and what it remembers, or everyone together,
+// in place of the last setup's players. Too many players, an unknown animal, a memory out of
+// range, or a friend with --together: one line on stderr and status 2, before any window.
+TEST(CommandLine, PlayersFriendAndTogether)
+{
+    const CommandLine line = read({"--toddler", "--player", "Mum", "--player", "Sam", "--friend", "penguin",
+                                   "--friend-memory", "0"});
+    ASSERT_TRUE(line.launch);
+    const ToddlerSetup before{.players = {"Dad"}, .together = true, .friendMemory = 9};
+    const ToddlerSetup chosen = line.launch->chosenOver(before);
+    EXPECT_EQ(std::tuple(chosen.players, chosen.friendAnimal, chosen.friendMemory, chosen.together),
+              std::tuple(QStringList{"Mum", "Sam"}, QString("penguin"), 0, false));
+    const ToddlerSetup team = read({"--toddler", "--together", "--player", "A", "--player", "B"}).launch->chosenOver(
+        ToddlerSetup{.friendAnimal = "lion"});
+    EXPECT_EQ(std::tuple(team.players.size(), team.friendAnimal, team.together), std::tuple(2, QString(), true));
+    EXPECT_EQ(read({"--toddler", "--friend-memory", "18"}).launch->chosenOver(before).players, QStringList{"Dad"})
+        << "the memory alone leaves the players as they were";
+
+    const std::pair<std::vector<const char*>, const char*> wrong[] = {
+        {{"--toddler", "--player", "A", "--player", "B", "--player", "C", "--player", "D", "--player", "E"}, "5 players"},
+        {{"--toddler", "--player", "A", "--player", "B", "--player", "C", "--player", "D", "--friend", "lion"}, "5 players"},
+        {{"--toddler", "--friend", "unicorn"}, "--friend unicorn: not an animal"},
+        {{"--toddler", "--friend", "lion", "--friend-memory", "19"}, "--friend-memory 19: give 0 to 18"},
+        {{"--toddler", "--friend-memory", "-1"}, "--friend-memory -1: give 0 to 18"},
+        {{"--toddler", "--together", "--friend", "lion"}, "--together and --friend"},
+        {{"--toddler", "--player", ""}, "--player \"\""},
+        {{"--player", "Mum"}, "need --toddler"},
+    };
+    for (const auto& [arguments, message] : wrong) {
+        testing::internal::CaptureStderr();
+        const CommandLine refused = read(arguments);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::tuple(bool(refused.launch), refused.exitStatus), std::tuple(false, 2)) << message;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+        EXPECT_NE(said.find(message), std::string::npos) << said;
     }
 }
 

@@ -24,7 +24,7 @@ TEST(ToddlerSettings, KeepTheChoicesAndReadAnythingElseAsTheDefaults)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("twindle.ini"));
-    const ToddlerSetup chosen{kCapitalAndSmall, 4, false, false, 30, 60, 15};
+    const ToddlerSetup chosen{kCapitalAndSmall, 4, false, false, 30, 60, 15, "de", "it", {"Nana, Grandpa", "kitty"}, true, "lion", 0};
     {
         ToddlerSettings settings(path);
         settings.saveSetup(chosen);
@@ -42,10 +42,13 @@ TEST(ToddlerSettings, KeepTheChoicesAndReadAnythingElseAsTheDefaults)
     EXPECT_EQ(ToddlerSettings(path).setup(), ToddlerSetup{});
 
     write(path, "[toddler]\nkind=bogus\nstartPairs=50\nvoiceVolume=-3\nsoundVolume=250\nminutes=3\n"
-                "[levels]\npictures=12\n");
+                "players=a, \" b\", \"\", c, d, e, f\nfriendAnimal=unicorn\nfriendMemory=40\n[levels]\npictures=12\n");
     const ToddlerSetup clamped = ToddlerSettings(path).setup();
     EXPECT_EQ(std::tuple(clamped.cardType, clamped.startPairs, clamped.voiceVolume, clamped.soundVolume, clamped.minutes),
               std::tuple(kPictureCards, 9, 0, 100, 5));
+    EXPECT_EQ(std::tuple(clamped.players, clamped.friendAnimal, clamped.friendMemory),
+              std::tuple(QStringList{"a", "c", "d", "e"}, QString(), 18))
+        << "four players at most, each a name without spaces around it; a known animal or none";
     EXPECT_EQ(ToddlerSettings(path).level(kPictureCards), 0) << "a level beyond nine is no level";
 
     const QString folderInItsPlace = folder.filePath(QStringLiteral("folder.ini"));
