@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Kätzchen</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Giraffe</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Ente</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Fröschchen</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Känguru</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Hirsch</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Schwein</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Eichhörnchen</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Adler</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Hahn</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Mammut</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Pferdchen</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,63 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Nur ich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n Spieler, abwechselnd</numerusform>
+            <numerusform>%n Spieler, abwechselnd</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Ein freundliches Tier:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>Sein Gedächtnis:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Gemeinsam als ein Team spielen: eine Farbe, kein Abwechseln</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>Jeder Spieler hat eine Farbe. Ein Band in dieser Farbe um das Spielfeld zeigt, wer an der Reihe ist, und sein Name wird gesagt. Ein Paar gefunden: derselbe Spieler ist noch einmal dran; daneben: der nächste Spieler. Die gefundenen Paare sammeln sich beim Bild dessen, der sie gefunden hat.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 spielt mit</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>vergisst viel</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>vergisst ein wenig</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>vergisst nie</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -327,6 +463,10 @@ Möchtest du neu anfangen?</translation>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Familienfotos: zuerst zwei oder mehr Karten anlegen</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Gatito</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingüino</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>León</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Jirafa</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Cebra</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Pato</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Ranita</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfín</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Mariquita</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Mariposa</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Canguro</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Ciervo</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cerdito</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Ardilla</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Águila</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Gallo</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Mamut</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Caballito</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,63 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Solo yo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n jugador por turnos</numerusform>
+            <numerusform>%n jugadores por turnos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Jugadores:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Un animal amigo:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>Su memoria:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Jugar juntos como un equipo: un color, sin turnos</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>Cada jugador tiene un color. Una banda de ese color alrededor del tablero muestra a quién le toca, y se dice su nombre. Si encuentra una pareja, vuelve a jugar el mismo; si falla, le toca al siguiente. Las parejas encontradas se juntan junto a la imagen de quien las encontró.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Nadie</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 también juega</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>olvida mucho</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>olvida un poco</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>nunca olvida</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -327,6 +463,10 @@ Do you want to restart?</source>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Fotos de la familia: primero haga dos cartas o más</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Minou</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Éléphant</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafe</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zèbre</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Canard</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Grenouille</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Dauphin</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Coccinelle</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Papillon</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kangourou</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cerf</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cochon</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Écureuil</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Aigle</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Coq</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Mammouth</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Petit cheval</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,63 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Juste moi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n joueur, chacun son tour</numerusform>
+            <numerusform>%n joueurs, chacun son tour</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Joueurs :</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Un animal ami :</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>Sa mémoire :</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Jouer ensemble en une seule équipe : une couleur, pas de tours</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>Chaque joueur a une couleur. Une bande de cette couleur autour du jeu montre à qui c'est le tour, et son nom est dit. Une paire trouvée, le même joueur rejoue ; une erreur, c'est au suivant. Les paires trouvées se rangent près de l'image de celui qui les a trouvées.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 joue aussi</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>oublie beaucoup</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>oublie un peu</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>n'oublie jamais</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -327,6 +463,10 @@ Veux-tu recommencer ?</translation>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Photos de famille : créez d’abord au moins deux cartes</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="he_IL">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>חתלתול</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>פינגווין</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>אריה</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>פיל</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>ג׳ירפה</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>זברה</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>ברווז</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>צפרדע</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>דולפין</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>פרת משה רבנו</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>פרפר</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>קנגורו</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>צבי</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>חזיר</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>סנאי</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>נשר</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>תרנגול</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>ממותה</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>סוסון</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,63 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>רק אני</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n שחקנים בתורות</numerusform>
+            <numerusform>%n שחקנים בתורות</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>שחקנים:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>חיה ידידותית:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>הזיכרון שלה:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>לשחק יחד כקבוצה אחת: צבע אחד, בלי תורות</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>לכל שחקן יש צבע. פס בצבע הזה סביב הלוח מראה של מי התור, והשם שלו נאמר. מי שמצא זוג משחק שוב; מי שטעה – התור עובר לשחקן הבא. הזוגות שנמצאו נאספים ליד התמונה של מי שמצא אותם.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>אף אחד</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>גם %1 משחק</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>שוכח הרבה</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>שוכח קצת</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>אף פעם לא שוכח</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -327,6 +463,10 @@ Do you want to restart?</source>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>תמונות משפחה: קודם צרו שני קלפים או יותר</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>שחקנים</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Gattino</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguino</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leone</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Giraffa</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Anatra</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Ranocchio</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Delfino</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Coccinella</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Farfalla</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Canguro</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cervo</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Maialino</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Scoiattolo</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Aquila</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Gallo</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Mammut</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Cavallino</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,63 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Solo io</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n giocatore a turno</numerusform>
+            <numerusform>%n giocatori a turno</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Giocatori:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Un animale amico:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>La sua memoria:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Giocare insieme come una squadra: un colore, senza turni</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>Ogni giocatore ha un colore. Una fascia di quel colore intorno al gioco mostra a chi tocca, e se ne dice il nome. Trovata una coppia, lo stesso giocatore gioca ancora; sbagliato, tocca al successivo. Le coppie trovate si raccolgono accanto all'immagine di chi le ha trovate.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>Gioca anche %1</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>dimentica molto</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>dimentica un po'</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>non dimentica mai</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -327,6 +463,10 @@ Vuoi ricominciare?</translation>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Foto di famiglia: prima create due carte o più</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Giocatori</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Gatinho</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguim</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Elefante</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafa</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Pato</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Sapinho</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Golfinho</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Joaninha</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Borboleta</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Canguru</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Veado</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Porquinho</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Esquilo</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Águia</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Galo</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Mamute</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Cavalinho</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,63 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Só eu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n jogador revezando</numerusform>
+            <numerusform>%n jogadores revezando</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Jogadores:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Um bichinho amigo:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>A memória dele:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Jogar juntos como um time: uma cor, sem turnos</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>Cada jogador tem uma cor. Uma faixa dessa cor em volta do jogo mostra de quem é a vez, e o nome é dito. Achou um par, o mesmo jogador joga de novo; errou, é a vez do próximo. Os pares achados ficam junto à imagem de quem os achou.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Ninguém</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 também joga</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>esquece muito</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>esquece um pouco</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>nunca esquece</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -327,6 +463,10 @@ Você quer recomeçar?</translation>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Fotos da família: faça antes duas cartas ou mais</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Котёнок</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Пингвин</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Лев</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Слон</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Жираф</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Зебра</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Утка</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Лягушонок</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Дельфин</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Божья коровка</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Бабочка</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Кенгуру</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Олень</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Свинка</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Белка</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Орёл</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Петух</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Мамонт</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Лошадка</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -219,6 +298,64 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Только я</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n игрок по очереди</numerusform>
+            <numerusform>%n игрока по очереди</numerusform>
+            <numerusform>%n игроков по очереди</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Игроки:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Добрый зверёк:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>Его память:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Играть вместе одной командой: один цвет, без очерёдности</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>У каждого игрока свой цвет. Полоса этого цвета вокруг поля показывает, чей ход, и называется имя. Нашёл пару — тот же игрок ходит снова; ошибся — ходит следующий. Найденные пары собираются у картинки того, кто их нашёл.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Никто</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 тоже играет</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>много забывает</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>немного забывает</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>никогда не забывает</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -328,6 +465,10 @@ Do you want to restart?</source>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Семейные фото: сначала сделайте две карточки или больше</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Игроки</translation>
     </message>
 </context>
 <context>
