@@ -6,6 +6,7 @@ CTEST ?= ctest
 
 .PHONY: all deps build run test build-asan test-asan clean
 .PHONY: bench package check-package check-hardening test-sound-server test-wayland fuzz soak monkey
+.PHONY: translations check-translations
 
 all: build
 
@@ -28,6 +29,16 @@ build-asan: deps
 
 test-asan: build-asan
 	$(CTEST) --preset asan
+
+# The translations brought up to date with the sources (lupdate over src/, into translations/):
+# a new or changed text comes in unfinished, for a translator to translate (Qt Linguist, or the
+# .ts file by hand); a text no longer in the sources goes. check-translations names what is left.
+translations: deps
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default --target update_translations
+
+check-translations:
+	scripts/check-translations
 
 # Every speed and memory figure with its target, measured against a bare Qt window.
 bench: build

@@ -10,9 +10,12 @@ set(TWINDLE_MANUAL_PAGE ${CMAKE_CURRENT_BINARY_DIR}/twindle.6)
 set(TWINDLE_MANUAL_INCLUDE ${CMAKE_CURRENT_SOURCE_DIR}/twindle.h2m)
 # --version-string: the page carries the package's version. The offscreen platform lets the
 # program answer --help without a display; SOURCE_DATE_EPOCH dates the page by the release.
+# --help speaks the language of the system or of the builder's own settings: the page is in
+# English, from no settings at all, whoever builds it.
 add_custom_command(OUTPUT ${TWINDLE_MANUAL_PAGE}.gz
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-        SOURCE_DATE_EPOCH=${TWINDLE_RELEASE_EPOCH}
+        SOURCE_DATE_EPOCH=${TWINDLE_RELEASE_EPOCH} LANGUAGE=en
+        XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/no-settings
         ${TWINDLE_HELP2MAN} --no-info --section=6
             --name=${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
             --version-string=${CPACK_PACKAGE_VERSION}

@@ -1,13 +1,16 @@
 #include "command_line.h"
 
+#include "assets/languages.h"
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "game/game_types.h"
 #include "app/family_commands.h"
 #include "toddler/toddler_mode.h"
 #include "toddler/toddler_setup.h"
+#include "ui/window_language.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
@@ -19,6 +22,11 @@ namespace {
 
 // An error in the command line, as POSIX programs answer it.
 constexpr int kUsageError = 2;
+
+// The command line's texts, in the windows' language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(twindle::CommandLine)
+};
 
 // The board's grids, for scripts that click on cards: one line a count in pixels of the window's
 // own size, "cards 8: lefts 75 178 280 382; tops 57 185; card 81 x 110", and one in twips, from
@@ -71,34 +79,35 @@ QStringList withoutToolkitOptions(const QStringList& arguments)
 int usageError(const QString& message)
 {
     // One line, as launchers and scripts show it; --help lists what may be given.
-    std::fprintf(stderr, "twindle: %s (see twindle --help)\n", qPrintable(message));
+    std::fprintf(stderr, "twindle: %s (%s)\n", qPrintable(message), qPrintable(Text::tr("see twindle --help")));
     return kUsageError;
 }
 
 // The groups of options that choose how the program starts, in the order --help lists them.
-const OptionGroup* const kOptionGroups[] = {&kToddlerGameOptions, &kSwitchOptions};
+const OptionGroup* const kOptionGroups[] = {&kToddlerGameOptions, &kPlayerOptions, &kLanguageOptions,
+                                                &kSwitchOptions};
 
 // Every option but --help and --version, in the order --help lists them.
 void declareOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
-        {QStringLiteral("toddler"), QStringLiteral("Play full screen, locked for a toddler (also F11 in the window). "
-                                                   "Without --kind or --pairs a setup screen asks the parent first.")},
-        {QStringLiteral("quiet"), QStringLiteral("Cards in toddler mode say nothing.")},
+        {QStringLiteral("toddler"), Text::tr("Play full screen, locked for a toddler (also F11 in the window). "
+                                             "Without --kind or --pairs a setup screen asks the parent first.")},
+        {QStringLiteral("quiet"), Text::tr("Cards in toddler mode say nothing.")},
     });
     for (const OptionGroup* group : kOptionGroups)
         group->declare(parser);
     parser.addOptions({
-        {QStringLiteral("add-family-card"), QStringLiteral("Make a family card of the photo, named with --name, "
-                                                           "its name said as in the WAVE file of --voice."),
+        {QStringLiteral("add-family-card"), Text::tr("Make a family card of the photo, named with --name, "
+                                                     "its name said as in the WAVE file of --voice."),
          QStringLiteral("PHOTO")},
-        {QStringLiteral("name"), QStringLiteral("The name of the family card to add."), QStringLiteral("NAME")},
-        {QStringLiteral("voice"), QStringLiteral("The family card's name said, a WAVE file."), QStringLiteral("WAV")},
-        {QStringLiteral("list-family-cards"), QStringLiteral("List the family cards, one a line, and end.")},
-        {QStringLiteral("remove-family-card"), QStringLiteral("Remove the family card of that name."),
+        {QStringLiteral("name"), Text::tr("The name of the family card to add."), QStringLiteral("NAME")},
+        {QStringLiteral("voice"), Text::tr("The family card's name said, a WAVE file."), QStringLiteral("WAV")},
+        {QStringLiteral("list-family-cards"), Text::tr("List the family cards, one a line, and end.")},
+        {QStringLiteral("remove-family-card"), Text::tr("Remove the family card of that name."),
          QStringLiteral("NAME")},
         {QStringLiteral("print-layout"),
-         QStringLiteral("Print where the cards of every game stand, in pixels and in twips, and end.")},
+         Text::tr("Print where the cards of every game stand, in pixels and in twips, and end.")},
     });
 }
 
@@ -112,16 +121,18 @@ std::optional<QString> readLaunch(const QCommandLineParser& parser, LaunchOption
             return wrong;
     }
     if (launch.choosesGame() && !launch.toddler)
-        return QStringLiteral("options that choose toddler mode's game, such as --kind and --pairs, need --toddler");
+        return Text::tr("options that choose toddler mode's game, such as --kind and --pairs, need --toddler");
     return std::nullopt;
 }
 
 } // namespace
 
-CommandLine readCommandLine(const QStringList& arguments)
+CommandLine readCommandLine(const QStringList& arguments, const QString& savedLanguage)
 {
+    const std::optional<QString> asked = languageAsked(arguments);
+    useWindowLanguage(asked && isWindowLanguage(*asked) ? *asked : languageOrSystem(savedLanguage));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A pairs card game for toddlers."));
+    parser.setApplicationDescription(Text::tr("A pairs card game for toddlers."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     declareOptions(parser);
@@ -159,11 +170,11 @@ std::optional<QString> readNumber(const QCommandLineParser& parser, const QStrin
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || !range.holds(value))
-        return QStringLiteral("--%1 %2: give %3 to %4%5")
+        return Text::tr("--%1 %2: give %3 to %4%5")
             .arg(name, parser.value(name))
             .arg(range.low)
             .arg(range.high)
-            .arg(range.off ? QStringLiteral(", or %1 for no limit").arg(*range.off) : QString());
+            .arg(range.off ? Text::tr(", or %1 for no limit").arg(*range.off) : QString());
     number = value;
     return std::nullopt;
 }

@@ -17,7 +17,9 @@ struct CommandLine {
     int exitStatus = 0;
 };
 
-CommandLine readCommandLine(const QStringList& arguments);
+// The help and the errors are in the language --language asks for, else in `savedLanguage` (the
+// setup's), else in the system's.
+CommandLine readCommandLine(const QStringList& arguments, const QString& savedLanguage = {});
 
 class ToddlerMode;
 

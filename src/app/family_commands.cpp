@@ -4,10 +4,15 @@
 #include "game/board_grid.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace twindle::family {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(twindle::family::FamilyCommands)
+};
 
 constexpr int kDone = 0;
 constexpr int kRefused = 2;
@@ -26,7 +31,7 @@ int refuse(QTextStream& err, const QString& why)
 
 QString pairs(const FamilyDeck& deck)
 {
-    return QStringLiteral("%1 family cards, games of up to %2 pairs")
+    return Text::tr("%1 family cards, games of up to %2 pairs")
         .arg(deck.cards().size())
         .arg(std::min(int(deck.cards().size()), kMostPairs));
 }
@@ -34,7 +39,7 @@ QString pairs(const FamilyDeck& deck)
 int add(FamilyDeck& deck, const QCommandLineParser& options, QTextStream& out, QTextStream& err)
 {
     if (!options.isSet(kName))
-        return refuse(err, QStringLiteral("A new card needs a name: --name NAME."));
+        return refuse(err, Text::tr("A new card needs a name: --name NAME."));
     const QString name = options.value(kName).trimmed();
     QByteArray voice;
     if (options.isSet(kVoice)) {
@@ -45,7 +50,7 @@ int add(FamilyDeck& deck, const QCommandLineParser& options, QTextStream& out, Q
     }
     if (const QString error = deck.addFromFile(name, options.value(kAdd), CropFrame{}, voice); !error.isEmpty())
         return refuse(err, error);
-    out << QStringLiteral("Added \u201C%1\u201D: %2.").arg(name, pairs(deck)) << Qt::endl;
+    out << Text::tr("Added “%1”: %2.").arg(name, pairs(deck)) << Qt::endl;
     return kDone;
 }
 
@@ -62,7 +67,7 @@ int remove(FamilyDeck& deck, const QString& name, QTextStream& out, QTextStream&
 {
     if (const QString error = deck.remove(name); !error.isEmpty())
         return refuse(err, error);
-    out << QStringLiteral("Removed \u201C%1\u201D: %2.").arg(name.trimmed(), pairs(deck)) << Qt::endl;
+    out << Text::tr("Removed “%1”: %2.").arg(name.trimmed(), pairs(deck)) << Qt::endl;
     return kDone;
 }
 
@@ -94,10 +99,10 @@ int runFamilyCommand(const QStringList& arguments, FamilyDeck& deck, QTextStream
         return refuse(err, options.errorText());
     const int verbs = int(options.isSet(kAdd)) + int(options.isSet(kList)) + int(options.isSet(kRemove));
     if (verbs != 1 || !options.positionalArguments().isEmpty())
-        return refuse(err, QStringLiteral("Give one of --add-family-card PHOTO --name NAME [--voice WAV], "
+        return refuse(err, Text::tr("Give one of --add-family-card PHOTO --name NAME [--voice WAV], "
                                           "--list-family-cards or --remove-family-card NAME."));
     if (!options.isSet(kAdd) && (options.isSet(kName) || options.isSet(kVoice)))
-        return refuse(err, QStringLiteral("--name and --voice go with --add-family-card."));
+        return refuse(err, Text::tr("--name and --voice go with --add-family-card."));
     if (options.isSet(kAdd))
         return add(deck, options, out, err);
     if (options.isSet(kRemove))

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -21,6 +22,9 @@ struct LaunchOptions {
     // without the setup screen.
     std::optional<int> pairs;
     std::vector<std::function<void(ToddlerSetup&)>> setupChanges;
+    // Languages for this run, in place of the setup's (codes of assets/languages.h).
+    std::optional<QString> language;
+    std::optional<QString> wordsLanguage;
 
     bool choosesGame() const { return pairs || !setupChanges.empty(); }
 
@@ -47,6 +51,14 @@ std::optional<QString> readNumber(const QCommandLineParser& parser, const QStrin
 
 // The options that choose toddler mode's game: --kind, --pairs, --fixed, --minutes.
 extern const OptionGroup kToddlerGameOptions;
+// Who plays toddler mode's game: --player, --friend, --friend-memory, --together.
+extern const OptionGroup kPlayerOptions;
+
+// The languages of the run: --language, --words-language.
+extern const OptionGroup kLanguageOptions;
+
+// What --language asks for, read before the options are, so that --help speaks it.
+std::optional<QString> languageAsked(const QStringList& arguments);
 
 // The options of play with switches: --switches, --scan-seconds.
 extern const OptionGroup kSwitchOptions;

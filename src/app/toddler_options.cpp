@@ -3,9 +3,15 @@
 #include "family/family_deck.h"
 #include "game/card_kinds.h"
 
+#include <QCoreApplication>
+
 namespace twindle {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(twindle::ToddlerOptions)
+};
 
 // The kinds' names, as --kind takes them: "pictures, capitals or capital-small".
 QString kindNames()
@@ -14,7 +20,7 @@ QString kindNames()
     for (const CardKind& kind : cardKinds())
         names << QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size()));
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return Text::tr("%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 void declare(QCommandLineParser& parser)
@@ -22,13 +28,13 @@ void declare(QCommandLineParser& parser)
     const NumberRange pairs = rangeOf(&ToddlerSetup::startPairs);
     const NumberRange minutes = rangeOf(&ToddlerSetup::minutes);
     parser.addOptions({
-        {QStringLiteral("kind"), QStringLiteral("Toddler mode's cards: %1.").arg(kindNames()), QStringLiteral("kind")},
+        {QStringLiteral("kind"), Text::tr("Toddler mode's cards: %1.").arg(kindNames()), QStringLiteral("kind")},
         {QStringLiteral("pairs"),
-         QStringLiteral("Toddler mode starts with this many pairs, %1 to %2.").arg(pairs.low).arg(pairs.high),
+         Text::tr("Toddler mode starts with this many pairs, %1 to %2.").arg(pairs.low).arg(pairs.high),
          QStringLiteral("N")},
-        {QStringLiteral("fixed"), QStringLiteral("The number of pairs stays; without it, it grows with the child.")},
+        {QStringLiteral("fixed"), Text::tr("The number of pairs stays; without it, it grows with the child.")},
         {QStringLiteral("minutes"),
-         QStringLiteral("Play time in toddler mode, %1 to %2 minutes; %3 for no limit.")
+         Text::tr("Play time in toddler mode, %1 to %2 minutes; %3 for no limit.")
              .arg(minutes.low)
              .arg(minutes.high)
              .arg(minutes.off.value_or(0)),
@@ -43,8 +49,8 @@ std::optional<QString> checkFamilyCards(int pairs)
     deck.load();
     if (int(deck.cards().size()) >= pairs)
         return std::nullopt;
-    return QStringLiteral("--kind family: %1 pairs need %1 family cards, and there are %2 (add them with "
-                          "--add-family-card or on the setup screen)")
+    return Text::tr("--kind family: %1 pairs need %1 family cards, and there are %2 (add them with "
+                    "--add-family-card or on the setup screen)")
         .arg(pairs)
         .arg(deck.cards().size());
 }
@@ -56,7 +62,7 @@ std::optional<QString> read(const QCommandLineParser& parser, LaunchOptions& lau
         const QString name = parser.value(QStringLiteral("kind"));
         const CardKind* kind = findCardKind(name.toStdString());
         if (kind == nullptr)
-            return QStringLiteral("--kind %1: not a kind of cards (%2)").arg(name, kindNames());
+            return Text::tr("--kind %1: not a kind of cards (%2)").arg(name, kindNames());
         if (kind->needsVoice && launch.quiet)
             return QStringLiteral("--kind %1: its cards are told apart only by the words they say, so it cannot be "
                                   "played with --quiet")

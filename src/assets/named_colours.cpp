@@ -59,6 +59,14 @@ constexpr std::array kPalette{
     NamedColour{"tan", 223, 223, 185},
     NamedColour{"kaki", 188, 188, 144},
     NamedColour{"brown", 185, 118, 41},
+    // The players' colours in toddler mode: Okabe and Ito's palette, which people who see colours
+    // differently still tell apart, and the pale ground their pictures stand on.
+    NamedColour{"okabeorange", 230, 159, 0},
+    NamedColour{"okabeblue", 0, 114, 178},
+    NamedColour{"okabegreen", 0, 158, 115},
+    NamedColour{"okabepurple", 204, 121, 167},
+    NamedColour{"okabesky", 86, 180, 233},
+    NamedColour{"cream", 250, 246, 235},
 };
 
 int capped(int component) { return std::min(component, 255); }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QPixmap>
+#include <QStringList>
 #include <QStringView>
 
 namespace twindle {
@@ -19,15 +20,19 @@ QPixmap cardFrontPicture(int id, qreal devicePixelRatio = 1.0);
 // when there is no such sound.
 QByteArray soundResource(QStringView name);
 
-// A built-in word, a whole RIFF WAVE image: the subject of a picture by its id (101 to 143), a
-// letter's name by its capital's character code (65 to 90). Empty for anything else. The words
-// and how they are made: src/assets/speech/words.tsv.
-QByteArray spokenWord(int word);
+// The words the cards and the game say, by the names the words tables give them
+// (src/assets/speech/words*.tsv) and a parent's recordings take: a picture's id ("110"), a
+// capital letter's character code ("65"), the cheer and "All done!".
+inline constexpr QLatin1String kCheerWord{"cheer"};
+inline constexpr QLatin1String kAllDoneWord{"alldone"};
+// Every one of them, the pictures first, then the letters, then the cheer and "All done!".
+QStringList spokenWordNames();
 
-// "You did it!", said.
-QByteArray spokenCheer();
+// A built-in word said in a language (a code of languages.h), a whole RIFF WAVE image; empty
+// when the program has no voice for the language or no such word.
+QByteArray spokenWord(const QString& language, const QString& name);
 
-// "All done!", said when toddler mode's play time is over.
-QByteArray spokenAllDone();
+// The languages the program has a voice of its own for.
+QStringList spokenLanguages();
 
 } // namespace twindle

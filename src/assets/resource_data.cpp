@@ -1,6 +1,8 @@
 #include "resource_catalogue.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <array>
 
@@ -31,21 +33,29 @@ QByteArray soundResource(QStringView name)
     return {};
 }
 
-// Every word is :/speech/<number>.wav, so no number can name another resource; a number
-// without a word finds no file.
-QByteArray spokenWord(int word)
+QStringList spokenWordNames()
 {
-    return readResource(QStringLiteral(":/speech/%1.wav").arg(word));
+    QStringList names;
+    for (int picture = kFirstCardFront; picture <= kLastCardFront; ++picture)
+        names << QString::number(picture);
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        names << QString::number(int(letter));
+    return names << kCheerWord << kAllDoneWord;
 }
 
-QByteArray spokenCheer()
+// Every word is :/speech/<language>/<name>.wav; a language or name with anything but letters,
+// digits and '_' is no word, so that none can reach another resource.
+QByteArray spokenWord(const QString& language, const QString& name)
 {
-    return readResource(QStringLiteral(":/speech/cheer.wav"));
+    static const QRegularExpression kPlain(QStringLiteral("^[A-Za-z0-9_]+$"));
+    if (!kPlain.match(language).hasMatch() || !kPlain.match(name).hasMatch())
+        return {};
+    return readResource(QStringLiteral(":/speech/%1/%2.wav").arg(language, name));
 }
 
-QByteArray spokenAllDone()
+QStringList spokenLanguages()
 {
-    return readResource(QStringLiteral(":/speech/alldone.wav"));
+    return QDir(QStringLiteral(":/speech")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 } // namespace twindle

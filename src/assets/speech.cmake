@@ -1,42 +1,53 @@
-# The talking cards' words: Festival says them at build time (tools/speech_synth), and the clips
-# are built into the program as :/speech/<name>.wav, <name> being a picture's id (110), a
-# capital letter's character code (65), "cheer" or "alldone". The tree holds the words, not the clips.
+# The talking cards' words, language by language: Festival says each language's table at build
+# time (tools/speech_synth) with the voice named below, and the clips are built into the program
+# as :/speech/<language>/<name>.wav, <name> being a picture's id (110), a capital letter's
+# character code (65), "cheer" or "alldone". The tree holds the words, not the clips.
 find_program(TWINDLE_FESTIVAL festival)
 if(NOT TWINDLE_FESTIVAL)
     message(FATAL_ERROR "festival not found: the talking cards are spoken by Festival; "
-        "install festival and festvox-us-slt-hts (scripts/install-deps)")
+        "install festival and its voices (scripts/install-deps)")
 endif()
 
-set(TWINDLE_SPEECH_WORDS ${CMAKE_CURRENT_SOURCE_DIR}/speech/words.tsv)
-# The tests find the clips here.
+# The tests find each language's clips in a folder of its own here.
 set(TWINDLE_SPEECH_DIR ${CMAKE_CURRENT_BINARY_DIR}/speech CACHE INTERNAL "")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TWINDLE_SPEECH_WORDS})
 
-# A clip for every row of the table, each with the segments Festival said.
-file(STRINGS ${TWINDLE_SPEECH_WORDS} speechRows REGEX "^[^#]")
-set(speechClips)
-set(speechPhones)
-foreach(row IN LISTS speechRows)
-    string(REGEX MATCH "^[^\t]+" clip "${row}")
-    list(APPEND speechClips ${TWINDLE_SPEECH_DIR}/${clip}.wav)
-    list(APPEND speechPhones ${TWINDLE_SPEECH_DIR}/${clip}.phones)
-endforeach()
+# A clip for every row of the language's table, each with the segments Festival said.
+function(twindle_say_words language table voice package)
+    set(words ${CMAKE_CURRENT_SOURCE_DIR}/speech/${table})
+    set(folder ${TWINDLE_SPEECH_DIR}/${language})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${words})
+    file(STRINGS ${words} rows REGEX "^[^#]" ENCODING UTF-8)
+    set(clips)
+    set(phones)
+    foreach(row IN LISTS rows)
+        string(REGEX MATCH "^[^\t]+" clip "${row}")
+        list(APPEND clips ${folder}/${clip}.wav)
+        list(APPEND phones ${folder}/${clip}.phones)
+    endforeach()
+    add_custom_command(
+        OUTPUT ${clips} ${phones}
+        COMMAND speech_synth ${words} ${folder} ${voice} ${package}
+        DEPENDS speech_synth ${words}
+        COMMENT "Saying the talking cards' words in ${language} with Festival"
+        VERBATIM)
+    qt_add_resources(twindle_assets "speech_${language}"
+        PREFIX "/speech/${language}"
+        BASE ${folder}
+        OPTIONS --no-compress
+        FILES ${clips})
+endfunction()
 
-add_custom_command(
-    OUTPUT ${speechClips} ${speechPhones}
-    COMMAND speech_synth ${TWINDLE_SPEECH_WORDS} ${TWINDLE_SPEECH_DIR}
-    DEPENDS speech_synth ${TWINDLE_SPEECH_WORDS}
-    COMMENT "Saying the talking cards' words with Festival"
-    VERBATIM)
-qt_add_resources(twindle_assets "speech"
-    PREFIX "/speech"
-    BASE ${TWINDLE_SPEECH_DIR}
-    OPTIONS --no-compress
-    FILES ${speechClips})
+# English: the CMU ARCTIC "slt" HTS voice, a woman's, the clearest voice Debian has.
+twindle_say_words(en words.tsv cmu_us_slt_arctic_hts festvox-us-slt-hts)
+# Italian: the Italian FESTIVAL Modules' "lp" diphone voice, a woman's (6 MB). Debian main also
+# has Festival voices for Russian (179 MB), Finnish, Czech, Catalan, Spanish and Hindi; they are
+# left out for the build's time and size, and the parents of those languages record the words.
+twindle_say_words(it words_it.tsv lp_diphone festvox-italp16k)
 
 # The pictures' words as text too, for a screen reader to say in the reader's own voice and
-# language: generated from the same table, each marked for translation (lupdate reads the
+# language: generated from the English table, each marked for translation (lupdate reads the
 # generated file among the library's sources).
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/speech/words.tsv speechRows REGEX "^[^#]" ENCODING UTF-8)
 set(wordTexts "")
 foreach(row IN LISTS speechRows)
     if(row MATCHES "^([0-9][0-9][0-9]+)\t([^\t]+)\t")

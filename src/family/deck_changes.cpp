@@ -25,7 +25,7 @@ QString nameError(const QString& name, const std::vector<CardRecord>& records, c
         return fromUtf8(*problem);
     for (const CardRecord& record : records) {
         if (&record != self && sameName(record.name, name))
-            return QStringLiteral("There is already a card named \u201C%1\u201D.").arg(fromUtf8(record.name));
+            return FamilyDeck::tr("There is already a card named “%1”.").arg(fromUtf8(record.name));
     }
     return {};
 }
@@ -38,7 +38,7 @@ std::vector<CardRecord>::iterator findCard(std::vector<CardRecord>& records, con
 
 QString noSuchCard(const QString& name)
 {
-    return QStringLiteral("There is no card named \u201C%1\u201D.").arg(name.trimmed());
+    return FamilyDeck::tr("There is no card named “%1”.").arg(name.trimmed());
 }
 
 } // namespace
@@ -46,14 +46,14 @@ QString noSuchCard(const QString& name)
 QString FamilyDeck::change(const Edit& edit)
 {
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("Twindle could not make the folder %1 for the family cards.").arg(m_folder);
+        return FamilyDeck::tr("Twindle could not make the folder %1 for the family cards.").arg(m_folder);
     QLockFile lock(path(kLockFileName));
     if (const QString error = lockDeck(lock); !error.isEmpty())
         return error;
     // Afresh, so that a change made meanwhile by another Twindle is kept.
     const IndexFile file = readIndexFile(m_folder);
     if (!file.problem.isEmpty())
-        return file.problem + QStringLiteral(" Twindle leaves the family cards as they are.");
+        return file.problem + FamilyDeck::tr(" Twindle leaves the family cards as they are.");
     std::vector<CardRecord> records = file.index.cards;
     m_newFiles.clear();
     QString error = edit(records);
@@ -84,14 +84,14 @@ QString FamilyDeck::writePicture(const QImage& photo, const CropFrame& frame, st
 {
     const QByteArray file = photo.isNull() ? QByteArray() : cardPictureFile(cardPicture(photo, frame));
     if (file.isEmpty())
-        return QStringLiteral("Twindle could not make the card's picture from the photo.");
+        return FamilyDeck::tr("Twindle could not make the card's picture from the photo.");
     return writeNew(QStringLiteral("card"), QStringLiteral("jpg"), file, fileName);
 }
 
 QString FamilyDeck::writeVoice(const QByteArray& voice, std::string& fileName)
 {
     if (!voiceProblem(voice).isEmpty())
-        return QStringLiteral("The recording is not a card's voice as Twindle makes it.");
+        return FamilyDeck::tr("The recording is not a card's voice as Twindle makes it.");
     return writeNew(QStringLiteral("voice"), QStringLiteral("wav"), voice, fileName);
 }
 
@@ -99,7 +99,7 @@ QString FamilyDeck::add(const QString& name, const QImage& photo, const CropFram
 {
     return change([&](std::vector<CardRecord>& records) {
         if (records.size() >= kMostCards)
-            return QStringLiteral("The deck is full: it holds %1 cards.").arg(kMostCards);
+            return FamilyDeck::tr("The deck is full: it holds %1 cards.").arg(kMostCards);
         if (QString error = nameError(name, records); !error.isEmpty())
             return error;
         CardRecord card{toUtf8(name.trimmed()), {}, {}};

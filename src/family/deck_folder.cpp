@@ -6,6 +6,7 @@
 #include "toolkit/audio/voice_recorder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,11 @@ namespace twindle::family {
 
 namespace {
 
+// The parent reads these in the windows' language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(twindle::family::FamilyDeck)
+};
+
 // Far above what 99 cards take (some 30 kB), far below what would hurt to read.
 constexpr qint64 kMostIndexBytes = 1024 * 1024;
 constexpr qint64 kMostPictureBytes = 8 * 1024 * 1024;
@@ -29,15 +35,15 @@ constexpr qint64 kMostClipBytes = 1024 * 1024;
 
 QString couldNotSave(const QString& why)
 {
-    return QStringLiteral("Twindle could not save the family cards: %1.").arg(why);
+    return Text::tr("Twindle could not save the family cards: %1.").arg(why);
 }
 
 // What the system said of a failed call, as a parent reads it.
 QString systemProblem(int error)
 {
     if (error == ENOSPC)
-        return QStringLiteral("the disk is full");
-    return error == 0 ? QStringLiteral("the system did not say why") : qt_error_string(error);
+        return Text::tr("the disk is full");
+    return error == 0 ? Text::tr("the system did not say why") : qt_error_string(error);
 }
 
 // Writes all the bytes, or as many as there is room for. A write the disk takes only in part
@@ -88,7 +94,7 @@ QString lockDeck(QLockFile& lock)
     if (lock.isLocked())
         return {};
     if (lock.error() == QLockFile::LockFailedError)
-        return QStringLiteral("Another Twindle is changing the family cards; try again in a moment.");
+        return Text::tr("Another Twindle is changing the family cards; try again in a moment.");
     // The lock file could not be made or its owner not written in it (the disk being full, say):
     // Qt tells no more than that, and returns at once, leaving errno as the failed call set it.
     return couldNotSave(systemProblem(errno));
@@ -100,13 +106,13 @@ IndexFile readIndexFile(const QString& folder)
     if (!file.exists())
         return {{.recognised = true, .cards = {}, .skipped = {}}, {}};
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("Twindle could not read the family cards' index: %1.").arg(file.errorString())};
+        return {{}, Text::tr("Twindle could not read the family cards' index: %1.").arg(file.errorString())};
     const QByteArray text = file.read(kMostIndexBytes + 1);
     if (text.size() > kMostIndexBytes)
-        return {{}, QStringLiteral("The family cards' index is too large to be one Twindle wrote.")};
+        return {{}, Text::tr("The family cards' index is too large to be one Twindle wrote.")};
     FamilyIndex index = parseFamilyIndex(std::string_view(text.constData(), std::size_t(text.size())));
     if (!index.recognised)
-        return {{}, index.skipped.empty() ? QStringLiteral("Twindle could not read the family cards' index.")
+        return {{}, index.skipped.empty() ? Text::tr("Twindle could not read the family cards' index.")
                                           : fromUtf8(index.skipped.front().reason)};
     return {std::move(index), {}};
 }
@@ -115,16 +121,16 @@ QString pictureProblem(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("its picture is missing");
+        return Text::tr("its picture is missing");
     QByteArray bytes = file.read(kMostPictureBytes);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "jpeg");
     if (reader.size() != kCardPictureSize)
-        return QStringLiteral("its picture is damaged");
+        return Text::tr("its picture is damaged");
     const Checked<bool> whole = wholeJpeg(bytes);
     if (!whole.ok())
         return whole.error;
-    return whole.value ? QString() : QStringLiteral("its picture is damaged");
+    return whole.value ? QString() : Text::tr("its picture is damaged");
 }
 
 QString voiceProblem(const QByteArray& clip)
@@ -132,7 +138,7 @@ QString voiceProblem(const QByteArray& clip)
     const auto wave = parseWaveImage(std::as_bytes(std::span(clip.constData(), std::size_t(clip.size()))));
     const auto longest = std::size_t(kLongestVoice.count()) * kClipFormat.byteRate;
     if (!wave || wave->format != kClipFormat || wave->samples.size() > longest)
-        return QStringLiteral("its recording is damaged");
+        return Text::tr("its recording is damaged");
     return {};
 }
 
@@ -140,7 +146,7 @@ QString voiceFileProblem(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("its recording is missing");
+        return Text::tr("its recording is missing");
     return voiceProblem(file.read(kMostClipBytes));
 }
 

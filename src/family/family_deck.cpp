@@ -29,7 +29,7 @@ QStringList FamilyDeck::load()
     if (!file.problem.isEmpty())
         problems << file.problem;
     for (const SkippedLine& line : file.index.skipped)
-        problems << QStringLiteral("Line %1 of the family cards' index is skipped: %2")
+        problems << tr("Line %1 of the family cards' index is skipped: %2")
                         .arg(line.line)
                         .arg(fromUtf8(line.reason));
     return problems + takeRecords(file.index.cards);
@@ -44,10 +44,10 @@ QStringList FamilyDeck::takeRecords(const std::vector<CardRecord>& records)
         const bool repeated = std::ranges::any_of(m_cards, [&](const FamilyCard& card) {
             return card.name.compare(name, Qt::CaseInsensitive) == 0;
         });
-        const QString problem = repeated ? QStringLiteral("an earlier card has the same name")
+        const QString problem = repeated ? tr("an earlier card has the same name")
                                          : problemOf(record.picture, true);
         if (!problem.isEmpty()) {
-            problems << QStringLiteral("\u201C%1\u201D is left out: %2.").arg(name, problem);
+            problems << tr("“%1” is left out: %2.").arg(name, problem);
             continue;
         }
         FamilyCard card{name, path(record.picture), {}};
@@ -55,7 +55,7 @@ QStringList FamilyDeck::takeRecords(const std::vector<CardRecord>& records)
             if (const QString voiceProblem = problemOf(record.voice, false); voiceProblem.isEmpty())
                 card.voice = path(record.voice);
             else
-                problems << QStringLiteral("\u201C%1\u201D is kept silent: %2.").arg(name, voiceProblem);
+                problems << tr("“%1” is kept silent: %2.").arg(name, voiceProblem);
         }
         m_cards.push_back(std::move(card));
     }

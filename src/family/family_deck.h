@@ -4,6 +4,7 @@
 #include "family/deck_folder.h"
 #include "family/family_index.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -26,6 +27,8 @@ struct FamilyCard {
 // names are removed only once the new index is in place. A lock file keeps two Twindles (the
 // game and the command line, say) from changing the deck at once.
 class FamilyDeck {
+    Q_DECLARE_TR_FUNCTIONS(twindle::family::FamilyDeck)
+
 public:
     // The deck in the application's data folder: <AppDataLocation>/family.
     FamilyDeck();

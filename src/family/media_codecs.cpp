@@ -2,6 +2,7 @@
 
 #include "toolkit/core/program_module.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <memory>
@@ -12,9 +13,14 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcFamily, "twindle.family", QtWarningMsg)
 
-const QString kMissing = QStringLiteral("Twindle's part that reads photos and recordings "
-                                        "(lib/twindle/twindle_media.so) is missing; installing "
-                                        "Twindle again brings it back");
+// In the parent's language, as the other sentences about the family cards are.
+QString missingModule()
+{
+    return QCoreApplication::translate("twindle::family::FamilyDeck",
+                                       "Twindle's part that reads photos and recordings "
+                                       "(lib/twindle/twindle_media.so) is missing; installing "
+                                       "Twindle again brings it back");
+}
 
 } // namespace
 
@@ -34,7 +40,7 @@ Checked<bool> wholeJpeg(const QByteArray& image)
 {
     MediaCodecs* codecs = mediaCodecs();
     if (codecs == nullptr)
-        return refused<bool>(kMissing);
+        return refused<bool>(missingModule());
     return {codecs->isWholeJpeg(image), {}};
 }
 

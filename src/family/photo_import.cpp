@@ -4,6 +4,7 @@
 #include "family/media_codecs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,11 @@ namespace twindle::family {
 
 namespace {
 
+// The parent reads these in the windows' language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(twindle::family::FamilyDeck)
+};
+
 QString quoted(const QString& name)
 {
     return QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(name));
@@ -24,13 +30,13 @@ QString quoted(const QString& name)
 QString fileProblem(const QFileInfo& file, const QString& name)
 {
     if (file.isDir())
-        return QStringLiteral("%1 is a folder, not a photo.").arg(name);
+        return Text::tr("%1 is a folder, not a photo.").arg(name);
     if (!file.isFile())
-        return QStringLiteral("%1 is not a photo: it is not an ordinary file.").arg(name);
+        return Text::tr("%1 is not a photo: it is not an ordinary file.").arg(name);
     if (file.size() == 0)
-        return QStringLiteral("%1 is empty.").arg(name);
+        return Text::tr("%1 is empty.").arg(name);
     if (file.size() > kMostPhotoBytes)
-        return QStringLiteral("%1 is too large (%2 MB): photos up to %3 MB can be used.")
+        return Text::tr("%1 is too large (%2 MB): photos up to %3 MB can be used.")
             .arg(name)
             .arg(file.size() / (1024 * 1024))
             .arg(kMostPhotoBytes / (1024 * 1024));
@@ -41,14 +47,14 @@ QString fileProblem(const QFileInfo& file, const QString& name)
 QString sizeProblem(QSize size, const QString& name)
 {
     if (qint64(size.width()) * size.height() > kMostPhotoPixels)
-        return QStringLiteral("%1 is too big a picture (%2 x %3 pixels): Twindle takes photos of up "
+        return Text::tr("%1 is too big a picture (%2 x %3 pixels): Twindle takes photos of up "
                               "to %4 million pixels.")
             .arg(name)
             .arg(size.width())
             .arg(size.height())
             .arg(kMostPhotoPixels / 1'000'000);
     if (size.width() < kCardPixelWidth || size.height() < kCardPixelHeight)
-        return QStringLiteral("%1 is too small (%2 x %3 pixels): a card needs at least %4 x %5.")
+        return Text::tr("%1 is too small (%2 x %3 pixels): a card needs at least %4 x %5.")
             .arg(name)
             .arg(size.width())
             .arg(size.height())
@@ -72,16 +78,16 @@ Checked<QImage> importPhoto(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return refused<QImage>(QStringLiteral("There is no file %1.").arg(quoted(path)));
+        return refused<QImage>(Text::tr("There is no file %1.").arg(quoted(path)));
     const QString name = quoted(info.fileName().isEmpty() ? path : info.fileName());
     if (const QString problem = fileProblem(info, name); !problem.isEmpty())
         return refused<QImage>(problem);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused<QImage>(QStringLiteral("Twindle may not read %1.").arg(name));
+        return refused<QImage>(Text::tr("Twindle may not read %1.").arg(name));
     const QByteArray bytes = file.read(kMostPhotoBytes + 1);
     if (bytes.isEmpty() || bytes.size() > kMostPhotoBytes)  // it changed since it was looked at
-        return refused<QImage>(QStringLiteral("Twindle could not read %1.").arg(name));
+        return refused<QImage>(Text::tr("Twindle could not read %1.").arg(name));
     return decodePhoto(bytes, name);
 }
 
@@ -94,18 +100,18 @@ Checked<QImage> decodePhoto(const QByteArray& bytes, const QString& name)
     reader.setAutoTransform(true);
     reader.setAllocationLimit(kDecodingMegabytes);
     if (!reader.canRead())
-        return refused<QImage>(QStringLiteral("%1 is not a picture Twindle can read.").arg(name));
+        return refused<QImage>(Text::tr("%1 is not a picture Twindle can read.").arg(name));
     const QSize size = reader.size();  // from the header, before anything is decoded
     if (size.isValid()) {
         if (const QString problem = sizeProblem(size, name); !problem.isEmpty())
             return refused<QImage>(problem);
         reader.setScaledSize(decodingSize(size));
     }
-    const QString damaged = QStringLiteral("%1 is damaged or cut short.").arg(name);
+    const QString damaged = Text::tr("%1 is damaged or cut short.").arg(name);
     if (reader.format() == "jpeg") {
         const Checked<bool> whole = wholeJpeg(bytes);
         if (!whole.ok())
-            return refused<QImage>(QStringLiteral("%1 cannot be checked: %2.").arg(name, whole.error));
+            return refused<QImage>(Text::tr("%1 cannot be checked: %2.").arg(name, whole.error));
         if (!whole.value)
             return refused<QImage>(damaged);
     }

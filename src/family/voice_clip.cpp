@@ -4,6 +4,7 @@
 #include "toolkit/audio/clip_shaping.h"
 #include "toolkit/audio/clip_wave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +14,11 @@
 namespace twindle::family {
 
 namespace {
+
+// The parent reads these in the windows' language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(twindle::family::FamilyDeck)
+};
 
 // A microphone's own hiss lies some 40 dB below a voice speaking into it, and far above the
 // stillness between Festival's words, so a recording's silence is judged less finely than a
@@ -42,19 +48,19 @@ Checked<QByteArray> voiceClip(const WaveImage& recording)
 {
     const std::uint32_t rate = recording.format.sampleRate;
     if (rate < kLowestVoiceRate || rate > kHighestVoiceRate)
-        return refused<QByteArray>(QStringLiteral("The recording's sample rate (%1 Hz) is not one "
+        return refused<QByteArray>(Text::tr("The recording's sample rate (%1 Hz) is not one "
                                                   "Twindle takes: it takes %2 to %3 Hz.")
                                        .arg(rate).arg(kLowestVoiceRate).arg(kHighestVoiceRate));
     std::optional<std::vector<double>> converted = resampled(monoSamples(recording), rate);
     if (!converted)
-        return refused<QByteArray>(QStringLiteral("Twindle could not convert the recording."));
+        return refused<QByteArray>(Text::tr("Twindle could not convert the recording."));
     std::vector<double> samples = std::move(*converted);
     if (loudestMoment(samples, int(kClipSampleRate)) < kQuietestVoice)
-        return refused<QByteArray>(QStringLiteral("The recording is silent."));
+        return refused<QByteArray>(Text::tr("The recording is silent."));
     samples = trimSilence(samples, int(kClipSampleRate), kSilenceBelowLoudest);
     const auto longest = std::size_t(kLongestVoice.count()) * kClipSampleRate;
     if (samples.size() > longest)
-        return refused<QByteArray>(QStringLiteral("The recording lasts %1 s without the silence "
+        return refused<QByteArray>(Text::tr("The recording lasts %1 s without the silence "
                                                   "around it: a name may last up to %2 s.")
                                        .arg(seconds(samples.size())).arg(kLongestVoice.count()));
     level(samples, kClipRms, kClipCeiling);
@@ -67,17 +73,17 @@ Checked<QByteArray> voiceClipFromFile(const QString& path)
     const QFileInfo info(path);
     const QString name = QStringLiteral("\u201C%1\u201D").arg(path);
     if (!info.isFile())
-        return refused<QByteArray>(QStringLiteral("There is no recording %1.").arg(name));
+        return refused<QByteArray>(Text::tr("There is no recording %1.").arg(name));
     if (info.size() > kMostVoiceFileBytes)
-        return refused<QByteArray>(QStringLiteral("%1 is too large for a name (%2 MB).")
+        return refused<QByteArray>(Text::tr("%1 is too large for a name (%2 MB).")
                                        .arg(name).arg(info.size() / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused<QByteArray>(QStringLiteral("Twindle may not read %1.").arg(name));
+        return refused<QByteArray>(Text::tr("Twindle may not read %1.").arg(name));
     const QByteArray bytes = file.read(kMostVoiceFileBytes);
     const auto wave = parseWaveImage(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
     if (!wave)
-        return refused<QByteArray>(QStringLiteral("%1 is not a WAVE recording Twindle can read "
+        return refused<QByteArray>(Text::tr("%1 is not a WAVE recording Twindle can read "
                                                   "(8 or 16-bit PCM).").arg(name));
     return voiceClip(*wave);
 }

@@ -2,7 +2,9 @@
 
 #include "toddler/gate_accessible.h"
 #include "toddler/gate_pad.h"
+#include "toddler/number_words.h"
 #include "toddler/toddler_log.h"
+#include "ui/window_language.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -30,7 +32,9 @@ ParentGate::Key gateKey(int key)
 
 GateOverlay::GateOverlay(QWidget& board)
     : m_board(board)
-    , m_gate([] { return int(QRandomGenerator::global()->bounded(100, 1000)); })
+    , m_gate([] { return int(QRandomGenerator::global()->bounded(100, 1000)); },
+             // In the parent's language, which may change between two questions.
+             [](int number) { return numberInWords(number, windowLanguage().toStdString()); })
 {
     QAccessible::installFactory(gateAccessibleFactory);  // once: Qt keeps each factory once
     m_clock.start();
@@ -153,7 +157,7 @@ void GateOverlay::show()
         connect(m_pad, &GatePad::keyPressed, this, &GateOverlay::press);
     }
     if (asking && m_byTouch)
-        m_pad->showQuestion(QString::fromStdString(m_gate.question()), QString::fromStdString(m_gate.typed()));
+        m_pad->showQuestion(QString::fromUtf8(m_gate.question().c_str()), QString::fromStdString(m_gate.typed()));
     else if (m_pad != nullptr)
         m_pad->hide();
 }
@@ -178,7 +182,7 @@ void GateOverlay::showHint(bool shown)
     }
     const QString typed = QString::fromStdString(m_gate.typed());
     m_hint->setText(tr("Grown-ups: to leave full screen, type %1 in digits, then press Enter.%2")
-                        .arg(QString::fromStdString(m_gate.question()),
+                        .arg(QString::fromUtf8(m_gate.question().c_str()),
                              typed.isEmpty() ? QString() : QStringLiteral("  ") + typed));
     m_hint->adjustSize();
     m_hint->move((m_board.width() - m_hint->width()) / 2, m_board.height() - m_hint->height() - 12);

@@ -112,12 +112,15 @@ GatePad::GatePad(QWidget& board)
         addButton(QStringLiteral("gateDigit%1").arg(digit), QString::number(digit), 1, (digit + 9) % 10, 1,
                   ParentGate::Key::Digit, digit);
     }
-    addButton(QStringLiteral("gateBack"), tr("Back"), 2, 0, 3, ParentGate::Key::Backspace, 0);
-    addButton(QStringLiteral("gateOk"), tr("OK"), 2, 7, 3, ParentGate::Key::Enter, 0);
+    addButton(QStringLiteral("gateBack"), QString(), 2, 0, 3, ParentGate::Key::Backspace, 0);
+    addButton(QStringLiteral("gateOk"), QString(), 2, 7, 3, ParentGate::Key::Enter, 0);
 }
 
 void GatePad::showQuestion(const QString& question, const QString& typed)
 {
+    // In the windows' language as it is now, which a parent may have changed since the pad was made.
+    findChild<QPushButton*>(QStringLiteral("gateBack"))->setText(tr("Back"));
+    findChild<QPushButton*>(QStringLiteral("gateOk"))->setText(tr("OK"));
     m_text->setText(tr("Grown-ups: to leave full screen, tap %1 in digits, then OK.%2")
                         .arg(question, typed.isEmpty() ? QString() : QStringLiteral("   ") + typed));
     const QWidget& board = *parentWidget();

@@ -1,6 +1,7 @@
 #include "parent_gate.h"
 
-#include <array>
+#include "toddler/number_words.h"
+
 #include <utility>
 
 namespace twindle {
@@ -11,33 +12,9 @@ constexpr std::size_t kAnswerDigits = 3;
 
 } // namespace
 
-std::string numberInWords(int number)
-{
-    static constexpr std::array<const char*, 20> kUnits{
-        "", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
-        "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
-        "nineteen"};
-    static constexpr std::array<const char*, 10> kTens{
-        "", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
-    std::string words;
-    if (number >= 100) {
-        words = std::string(kUnits[std::size_t(number / 100)]) + " hundred";
-        number %= 100;
-        if (number > 0)
-            words += ' ';
-    }
-    if (number >= 20) {
-        words += kTens[std::size_t(number / 10)];
-        if (number % 10 > 0)
-            words += std::string("-") + kUnits[std::size_t(number % 10)];
-    } else {
-        words += kUnits[std::size_t(number)];
-    }
-    return words;
-}
-
-ParentGate::ParentGate(std::function<int()> drawNumber)
+ParentGate::ParentGate(std::function<int()> drawNumber, std::function<std::string(int)> inWords)
     : m_drawNumber(std::move(drawNumber))
+    , m_inWords(inWords ? std::move(inWords) : [](int number) { return numberInWords(number, "en"); })
 {
 }
 
@@ -53,7 +30,7 @@ void ParentGate::ask(long long now)
     m_lastKey = now;
     const int number = m_drawNumber();
     m_answer = std::to_string(number);
-    m_question = numberInWords(number);
+    m_question = m_inWords(number);
     m_typed.clear();
     m_step = Step::Asking;
 }

@@ -25,8 +25,9 @@ public:
     // Longer than a child's taps and presses, short enough for a grown-up to wait out.
     static constexpr long long kHoldMs = 3000;
 
-    // `drawNumber` gives the next number to ask for, 100 to 999.
-    explicit ParentGate(std::function<int()> drawNumber);
+    // `drawNumber` gives the next number to ask for, 100 to 999; `inWords` writes it in words,
+    // as the question asks for it (number_words.h; English unless given).
+    explicit ParentGate(std::function<int()> drawNumber, std::function<std::string(int)> inWords = {});
 
     Step press(Key key, int digit, long long now);
     void close() { m_step = Step::Closed; }
@@ -57,6 +58,7 @@ private:
     void ask(long long now);
 
     std::function<int()> m_drawNumber;
+    std::function<std::string(int)> m_inWords;
     Step m_step = Step::Closed;
     std::string m_answer;
     std::string m_question;
@@ -64,8 +66,5 @@ private:
     long long m_lastKey = 0;
     std::optional<long long> m_heldSince;
 };
-
-// A number from 1 to 999 in words, as the hint writes it: "forty-seven", "three hundred five".
-std::string numberInWords(int number);
 
 } // namespace twindle

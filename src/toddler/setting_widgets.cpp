@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -34,6 +35,8 @@ void show(QWidget& widget, const QVariant& value)
         check->setChecked(value.toBool());
     else if (auto* line = qobject_cast<QLineEdit*>(&widget))
         line->setText(value.toString());
+    else if (const QMetaProperty user = widget.metaObject()->userProperty(); user.isValid())
+        user.write(&widget, value);
     for (QRadioButton* button : widget.findChildren<QRadioButton*>())
         button->setChecked(button->property(kSettingProperty) == value);
 }
@@ -50,6 +53,8 @@ QVariant shown(const QWidget& widget)
         return check->isChecked();
     if (const auto* line = qobject_cast<const QLineEdit*>(&widget))
         return line->text();
+    if (const QMetaProperty user = widget.metaObject()->userProperty(); user.isValid())
+        return user.read(&widget);
     for (const QRadioButton* button : widget.findChildren<QRadioButton*>()) {
         if (button->isChecked())
             return button->property(kSettingProperty);

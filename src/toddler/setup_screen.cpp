@@ -2,6 +2,8 @@
 
 #include "assets/fonts.h"
 #include "game/card_kinds.h"
+#include "toddler/language_page.h"
+#include "toddler/players_page.h"
 #include "toddler/setting_widgets.h"
 #include "toddler/switch_page.h"
 #include "toddler/voice_needed.h"
@@ -10,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -31,6 +34,11 @@ constexpr qreal kPoints = 15;
 static_assert(std::ranges::all_of(SetupScreen::kPlayTimes,
                                   [](int minutes) { return rangeOf(&ToddlerSetup::minutes).holds(minutes); }),
               "every play time offered is one the settings keep");
+
+// The kinds' titles as game/card_kinds.cpp words them, for the translations: the game knows no Qt.
+[[maybe_unused]] constexpr const char* kKindTitles[] = {
+    QT_TRANSLATE_NOOP("twindle::CardKind", "Pictures"), QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and A"),
+    QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and a"), QT_TRANSLATE_NOOP("twindle::CardKind", "Family photos")};
 
 QSlider* volumeSlider(NumberRange range)
 {
@@ -60,6 +68,8 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     auto* game = new QWidget;
     game->setLayout(buildForm());
     addPage(game, tr("Game"));
+    addPage(new PlayersPage(arialFont(kPoints * 0.8)), tr("Players"));
+    addPage(new LanguagePage, tr("Language"));
     addPage(new SwitchPage, tr("Switches"));
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
@@ -105,8 +115,7 @@ QFormLayout* SetupScreen::buildForm()
     m_pairs->setObjectName(QStringLiteral("startPairs"));
     const NumberRange pairs = rangeOf(&ToddlerSetup::startPairs);
     m_pairs->setRange(pairs.low, pairs.high);
-    m_pairs->setSuffix(tr(" pairs"));
-    form->addRow(tr("Start with:"), m_pairs);
+    form->addRow(tr("Pairs to start with:"), m_pairs);
     auto* grows = new QCheckBox(tr("Grow with the child: a pair more after a good game"));
     grows->setObjectName(QStringLiteral("grows"));
     form->addRow(QString(), grows);
@@ -146,7 +155,8 @@ QWidget* SetupScreen::buildKinds()
     auto* column = new QVBoxLayout(kinds);
     column->setContentsMargins(0, 0, 0, 0);
     for (const CardKind& kind : cardKinds()) {
-        auto* button = new QRadioButton(QString::fromUtf8(kind.title.data(), qsizetype(kind.title.size())));
+        const QByteArray title(kind.title.data(), qsizetype(kind.title.size()));
+        auto* button = new QRadioButton(QCoreApplication::translate("twindle::CardKind", title.constData()));
         button->setObjectName(QStringLiteral("kind_") + QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size())));
         button->setProperty("setting", int(kind.cardType));
         connect(button, &QRadioButton::toggled, this, &SetupScreen::fitPairsToKind);
@@ -177,7 +187,7 @@ void SetupScreen::setFamilyPairs(int pairs)
     QRadioButton* family = kindButton(kFamilyPhotos);
     const bool playable = pairs >= rangeOf(&ToddlerSetup::startPairs).low;
     family->setEnabled(playable);
-    family->setText(playable ? tr("Family photos: up to %1 pairs").arg(pairs)
+    family->setText(playable ? tr("Family photos: up to %n pairs", nullptr, pairs)
                              : tr("Family photos: make two cards or more first"));
     if (!playable && family->isChecked())
         kindButton(kPictureCards)->setChecked(true);

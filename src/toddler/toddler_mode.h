@@ -16,6 +16,7 @@ namespace twindle {
 
 class AllDoneScreen;
 class MainWindow;
+class PlayTogether;
 
 namespace family {
 class FamilyDeck;
@@ -46,6 +47,9 @@ public:
 
     // Quiet: the cards say nothing, whatever the setup says. The pair sound keeps its own option.
     void setQuiet(bool quiet) { m_quiet = quiet; }
+    // The cards' words in this language for this run, in place of the setup's, until a parent
+    // chooses another on the setup screen.
+    void setWordsLanguage(std::optional<QString> language) { m_wordsLanguage = std::move(language); }
 
     ToddlerSettings& settings() { return m_settings; }
     // The parent gate, through which tests hold its spot without waiting.
@@ -56,10 +60,12 @@ public:
 
 private:
     void editFamilyCards(class SetupScreen& screen);
+    void useLanguages(const ToddlerSetup& before, const ToddlerSetup& chosen);
     void onCardTurnedUp(int slot, int face);
     void say(const QByteArray& word);
     void dealNext();
     void afterWin();
+    void startTurns(int level);
     long long now() const;
 
     MainWindow& m_window;
@@ -70,9 +76,11 @@ private:
     ToddlerSetup m_setup;
     std::optional<PlayPlan> m_plan;
     QPointer<AllDoneScreen> m_allDone;
+    QPointer<PlayTogether> m_together;  // when several take turns
     MillisecondClock m_clock;
     SwitchPlay m_switchPlay;
     bool m_quiet = false;
+    std::optional<QString> m_wordsLanguage;
 };
 
 } // namespace twindle

@@ -40,6 +40,11 @@ QVariant valueOf(const QString& text)
     return text;
 }
 
+QVariant valueOf(const QStringList& texts)
+{
+    return texts;
+}
+
 } // namespace
 
 ToddlerSettings::ToddlerSettings()
@@ -71,12 +76,26 @@ void ToddlerSettings::checkReadable()
         return group == QLatin1String("toddler") || group == QLatin1String("levels");
     });
     const bool junk = !ours && QFileInfo(m_settings->fileName()).size() > 0;
-    if (status == QSettings::NoError && !junk)
+    if (status == QSettings::NoError && !junk) {
+        tellUnknownTexts();
         return;
+    }
     qCWarning(lcToddler).noquote() << "could not read the settings in" << m_settings->fileName()
                                    << (status == QSettings::AccessError ? "(unreadable);" : "(damaged);")
                                    << "toddler mode starts with its defaults";
     m_settings->clear();
+}
+
+// A text the program does not take (a language it lacks, say) is told once, here; reading the
+// setup then gives the default in its place.
+void ToddlerSettings::tellUnknownTexts() const
+{
+    for (const SettingRow& row : kSettingRows) {
+        const QString value = m_settings->value(keyOf(row)).toString();
+        if (std::holds_alternative<QString ToddlerSetup::*>(row.field) && row.accepts && !row.accepts(value))
+            qCWarning(lcToddler).noquote() << "the settings give" << keyOf(row) << "as" << value
+                                           << "which this Twindle does not have; it keeps its default";
+    }
 }
 
 QString ToddlerSettings::filePath() const
@@ -111,6 +130,8 @@ ToddlerSetup ToddlerSettings::setup() const
             setup.*(*yes) = m_settings->value(key, setup.*(*yes)).toBool();
         } else if (const auto* text = std::get_if<QString ToddlerSetup::*>(&row.field)) {
             setup.*(*text) = m_settings->value(key, setup.*(*text)).toString();
+        } else if (const auto* texts = std::get_if<QStringList ToddlerSetup::*>(&row.field)) {
+            setup.*(*texts) = m_settings->value(key, setup.*(*texts)).toStringList();
         }
     }
     return setup.clamped();

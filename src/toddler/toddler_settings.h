@@ -31,6 +31,7 @@ public:
 
 private:
     void checkReadable();
+    void tellUnknownTexts() const;
     int number(const QString& key, int fallback) const;
     static QString keyOf(const SettingRow& row);
 

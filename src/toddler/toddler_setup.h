@@ -3,9 +3,11 @@
 #include "game/board_grid.h"
 #include "game/card_kinds.h"
 #include "game/game_types.h"
+#include "toddler/animals.h"
 #include "toddler/switch_keys.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <optional>
@@ -33,6 +35,12 @@ struct ToddlerSetup {
     int repeatMs = 500;
     QString switchOneKey = QLatin1String("Space");  // what a switch interface sends most often
     QString switchTwoKey = QLatin1String("Return");
+    QString language = {};  // of the windows and the gate (assets/languages.h); empty: the system's
+    QString wordsLanguage = {};  // of the cards' words; empty: the windows'
+    QStringList players = {};  // who takes turns, the child first: family cards' or other names
+    bool together = false;  // the players are one team, with no turns
+    QString friendAnimal = {};  // the friendly animal who plays last, by its word; empty for none
+    int friendMemory = 4;   // the cards it remembers seeing turned
 
     // The same choices with every number within its range, and an unknown kind as the default.
     ToddlerSetup clamped() const;
@@ -51,14 +59,22 @@ struct NumberRange {
 };
 
 // One choice: its key in the settings file's [toddler] group, the member that holds it (a kind of
-// cards, a whole number, yes or no, or a text), for a number its range, and for a text what it
+// cards, a whole number, yes or no, a text or a list of texts), for a number its range, for a
+// list the most items it holds (its range's high), and for a text or each item of a list what it
 // accepts (anything, without).
 struct SettingRow {
     std::string_view key;
-    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*, QString ToddlerSetup::*> field;
+    std::variant<Integer ToddlerSetup::*, int ToddlerSetup::*, bool ToddlerSetup::*, QString ToddlerSetup::*,
+                 QStringList ToddlerSetup::*>
+        field;
     NumberRange range = {};
     bool (*accepts)(const QString& text) = nullptr;
 };
+
+// A language the program has (assets/languages.h), or none, which leaves the choice to another.
+bool isLanguageChoice(const QString& code);
+// A player's name: a family card's, or any other short line of text.
+bool isPlayerName(const QString& name);
 
 inline constexpr SettingRow kSettingRows[] = {
     {"kind", &ToddlerSetup::cardType, {}},
@@ -73,14 +89,22 @@ inline constexpr SettingRow kSettingRows[] = {
     {"repeatMs", &ToddlerSetup::repeatMs, {0, 2000, std::nullopt}},
     {"switchOneKey", &ToddlerSetup::switchOneKey, {}, isSwitchKeyName},
     {"switchTwoKey", &ToddlerSetup::switchTwoKey, {}, isSwitchKeyName},
+    {"language", &ToddlerSetup::language, {}, isLanguageChoice},
+    {"wordsLanguage", &ToddlerSetup::wordsLanguage, {}, isLanguageChoice},
+    {"players", &ToddlerSetup::players, {0, 4, std::nullopt}, isPlayerName},
+    {"together", &ToddlerSetup::together, {}},
+    {"friendAnimal", &ToddlerSetup::friendAnimal, {}, isAnimalOrNone},
+    {"friendMemory", &ToddlerSetup::friendMemory, {0, kSlotCount, std::nullopt}},
 };
 
-// The range of the number a member holds, from its row.
-constexpr NumberRange rangeOf(int ToddlerSetup::*field)
+// The range of the number a member holds, or of the items of a list, from its row.
+template <typename Value>
+constexpr NumberRange rangeOf(Value ToddlerSetup::*field)
 {
-    using Number = int ToddlerSetup::*;
+    // Not with std::get_if, which the undefined-behaviour sanitizer keeps from being a constant expression.
+    using Member = Value ToddlerSetup::*;
     for (const SettingRow& row : kSettingRows) {
-        if (std::holds_alternative<Number>(row.field) && std::get<Number>(row.field) == field)
+        if (std::holds_alternative<Member>(row.field) && std::get<Member>(row.field) == field)
             return row.range;
     }
     return {};

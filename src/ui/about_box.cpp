@@ -43,20 +43,22 @@ void AboutBox::buildTextLines()
         return line;
     };
 
-    QLabel* title = addLine(QStringLiteral("Twindle! For Toddlers vers 1.0"), 3450, 315, arialFont(12));
-    title->setToolTip(QStringLiteral("Thank you to every small player who tried it first"));
+    QLabel* title = addLine(tr("Twindle! For Toddlers vers 1.0"), 3450, 315, arialFont(12));
+    title->setToolTip(tr("Thank you to every small player who tried it first"));
 
-    QLabel* motto = addLine(QStringLiteral("F11: full screen for little hands"), 3855, 270, arialFont(11.25));
+    QLabel* motto = addLine(tr("F11: full screen for little hands"), 3855, 270, arialFont(11.25));
     QPalette mottoColours = motto->palette();
     mottoColours.setColor(QPalette::WindowText, QColor(192, 0, 0));
     motto->setPalette(mottoColours);
 
-    QLabel* credits = addLine(QStringLiteral("(pictures from Twemoji, CC-BY 4.0)"), 4140, 330,
+    // The line in parentheses names the program's licence, in the same place, size and face.
+    QLabel* credits = addLine(tr("(free software: GPL 3 or later; pictures: Twemoji)"), 4140, 330,
                               arialFont(9, true));
-    credits->setToolTip(QStringLiteral("Twemoji graphics: CC-BY 4.0. Fonts: Liberation, SIL Open "
-                                       "Font License 1.1. See the README for the full credits."));
+    credits->setToolTip(tr("Twindle is free software under the GNU General Public License, version 3 "
+                           "or any later version. Twemoji graphics: CC-BY 4.0. Fonts: Liberation, "
+                           "SIL Open Font License 1.1. See the README for the full credits."));
 
-    QLabel* makers = addLine(QStringLiteral("The Twindle team, programmers"), 4500, 390,
+    QLabel* makers = addLine(tr("The Twindle team, programmers"), 4500, 390,
                              courierNewFont(9));
     makers->setFrameStyle(QFrame::Box | QFrame::Plain);
     QPalette makersColours = makers->palette();

@@ -11,10 +11,10 @@ namespace {
 constexpr int kEdge = 2;
 } // namespace
 
-BoardChanges::Shown BoardChanges::look(const Game& game, QSize size)
+BoardChanges::Shown BoardChanges::look(const Game& game, QRect area)
 {
     const MainForm& form = game.form();
-    Shown shown{size, form.BackColor, form.capYouDidIt.Visible, game.globals().CardCount, game.globals().CardType, {}};
+    Shown shown{area, form.BackColor, form.capYouDidIt.Visible, game.globals().CardCount, game.globals().CardType, {}};
     for (int i = 0; i < kSlotCount; ++i) {
         const CardSlot& card = game.cards()[std::size_t(i)];
         const Frame& frame = form.ShapeDone[std::size_t(i)];
@@ -28,7 +28,7 @@ BoardChanges::Shown BoardChanges::look(const Game& game, QSize size)
 // Where a slot's card and frame show, if they do.
 QRegion BoardChanges::placesOf(const Slot& slot, const Shown& shown)
 {
-    const BoardGeometry board(shown.size);
+    const BoardGeometry board(shown.area);
     const Grid& grid = BoardGrid(shown.cardCount);
     QRegion places;
     if (slot.visible)
@@ -41,11 +41,11 @@ QRegion BoardChanges::placesOf(const Slot& slot, const Shown& shown)
     return places;
 }
 
-BoardChanges::Change BoardChanges::since(const Game& game, QSize size)
+BoardChanges::Change BoardChanges::since(const Game& game, QRect area)
 {
-    const Shown now = look(game, size);
+    const Shown now = look(game, area);
     Change change;
-    const bool whole = !m_last || m_last->size != now.size || m_last->backColor != now.backColor
+    const bool whole = !m_last || m_last->area != now.area || m_last->backColor != now.backColor
         || m_last->caption != now.caption || m_last->cardCount != now.cardCount || m_last->cardType != now.cardType;
     for (int i = 0; i < kSlotCount; ++i) {
         const Slot& before = whole ? now.cards[std::size_t(i)] : m_last->cards[std::size_t(i)];
@@ -56,7 +56,7 @@ BoardChanges::Change BoardChanges::since(const Game& game, QSize size)
             change.region += placesOf(before, *m_last) + placesOf(after, now);
     }
     if (whole)
-        change.region = QRect(QPoint(0, 0), size);
+        change.region = area;
     m_last = now;
     return change;
 }

@@ -3,7 +3,7 @@
 #include "game/game.h"
 
 #include <QRegion>
-#include <QSize>
+#include <QRect>
 
 #include <array>
 #include <optional>
@@ -21,9 +21,9 @@ public:
         bool dealt = false;   // new faces came into play: a deal
     };
 
-    // Since the last look, for a widget of `size`: the whole of it when the board's colour, its
-    // caption, its game's size or kind, or the widget's size changed.
-    Change since(const Game& game, QSize size);
+    // Since the last look, for a board laid out in `area` of its widget: the whole area when the
+    // board's colour, its caption, its game's size or kind, or the area changed.
+    Change since(const Game& game, QRect area);
 
 private:
     struct Slot {
@@ -39,7 +39,7 @@ private:
         friend bool operator==(const Slot&, const Slot&) = default;
     };
     struct Shown {
-        QSize size;
+        QRect area;
         Colour backColor = 0;
         bool caption = false;
         Integer cardCount = 0;
@@ -47,7 +47,7 @@ private:
         std::array<Slot, kSlotCount> cards;
     };
 
-    static Shown look(const Game& game, QSize size);
+    static Shown look(const Game& game, QRect area);
     static QRegion placesOf(const Slot& slot, const Shown& shown);
 
     std::optional<Shown> m_last;

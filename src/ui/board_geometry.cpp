@@ -14,12 +14,17 @@ QSize BoardGeometry::naturalSize()
 }
 
 BoardGeometry::BoardGeometry(QSize widgetSize)
+    : BoardGeometry(QRect(QPoint(0, 0), widgetSize))
+{
+}
+
+BoardGeometry::BoardGeometry(QRect area)
 {
     const QSize natural = naturalSize();
-    m_scale = std::max(qreal(0), std::min(qreal(widgetSize.width()) / natural.width(),
-                                          qreal(widgetSize.height()) / natural.height()));
-    m_offset = QPoint((widgetSize.width() - int(std::floor(natural.width() * m_scale))) / 2,
-                      (widgetSize.height() - int(std::floor(natural.height() * m_scale))) / 2);
+    m_scale = std::max(qreal(0), std::min(qreal(area.width()) / natural.width(),
+                                          qreal(area.height()) / natural.height()));
+    m_offset = area.topLeft() + QPoint((area.width() - int(std::floor(natural.width() * m_scale))) / 2,
+                                       (area.height() - int(std::floor(natural.height() * m_scale))) / 2);
 }
 
 int BoardGeometry::pixels(int twips) const

@@ -11,6 +11,8 @@ namespace twindle {
 class BoardGeometry {
 public:
     explicit BoardGeometry(QSize widgetSize);
+    // In a part of the widget, such as its contents rectangle: scaled to it and centred in it.
+    explicit BoardGeometry(QRect area);
 
     // The board's own size in pixels, at scale 1.
     static QSize naturalSize();

@@ -7,6 +7,7 @@
 #include "ui/card_faces.h"
 #include "ui/qt_colour.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -84,12 +85,16 @@ void paintFrame(QPainter& painter, const BoardGeometry& board, const Grid& grid,
     painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), radius, radius);
 }
 
+// The game's captions, which it keeps in English, for the translations.
+[[maybe_unused]] constexpr const char* kCaptions[] = {QT_TRANSLATE_NOOP("twindle::BoardView", "You Did It!")};
+
 void paintCaption(QPainter& painter, const BoardGeometry& board, const TextLabel& caption)
 {
     painter.setFont(arialFont(board.scaled(kCaptionPoints)));
     painter.setPen(Qt::black);
     painter.drawText(board.toPixels(caption.Left, caption.Top, caption.Width, caption.Height),
-                     Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(caption.Caption));
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     QCoreApplication::translate("twindle::BoardView", caption.Caption.c_str()));
 }
 
 } // namespace twindle

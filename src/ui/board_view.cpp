@@ -31,7 +31,7 @@ BoardView::BoardView(const Game& game, CardFaces& faces, QWidget* parent)
 
 void BoardView::refresh()
 {
-    const BoardChanges::Change change = m_changes.since(m_game, size());
+    const BoardChanges::Change change = m_changes.since(m_game, contentsRect());
     if (!change.region.isEmpty())
         update(change.region);
     m_focus.follow(change.dealt);
@@ -51,7 +51,7 @@ void BoardView::prepareNextPicture()
 {
     if (m_facesToPrepare.empty())
         return;
-    preparePicture(BoardGeometry(size()), BoardGrid(m_game.globals().CardCount), m_game.kind(),
+    preparePicture(BoardGeometry(contentsRect()), BoardGrid(m_game.globals().CardCount), m_game.kind(),
                    m_facesToPrepare.back(), devicePixelRatioF(), m_faces);
     m_facesToPrepare.pop_back();
     m_prepare.start(0);
@@ -70,17 +70,17 @@ QSize BoardView::minimumSizeHint() const
 
 qreal BoardView::scale() const
 {
-    return BoardGeometry(size()).scale();
+    return BoardGeometry(contentsRect()).scale();
 }
 
 // The controls stand one over the other, from the bottom: the cards of the game 0 to 17 (the
 // other array's are never on the board during a game), the frames 0 to 17, and "You Did It!"
-// over everything. Around the board, when the widget is not of its proportions, the board's
-// colour goes on.
+// over everything. Around the board, when the widget is not of its proportions or has contents
+// margins, the board's colour goes on.
 void BoardView::paintEvent(QPaintEvent*)
 {
     const MainForm& form = m_game.form();
-    const BoardGeometry board(size());
+    const BoardGeometry board(contentsRect());
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form.BackColor));
 
@@ -106,11 +106,22 @@ void BoardView::resizeEvent(QResizeEvent*)
     emit resized();
 }
 
+// New contents margins lay the board out anew, as a new size does.
+void BoardView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ContentsRectChange) {
+        update();
+        refresh();
+        emit resized();
+    }
+    QWidget::changeEvent(event);
+}
+
 // Only cards take clicks: the topmost visible card whose painted place holds the pointer gets
 // it; frames and the caption let it through, and a click on the bare board does nothing.
 int BoardView::cardAt(QPoint position) const
 {
-    const BoardGeometry board(size());
+    const BoardGeometry board(contentsRect());
     const Size cardSize = BoardGrid(m_game.globals().CardCount).card;
     const CardSlots& cards = m_game.cards();
     for (int i = kSlotCount - 1; i >= 0; --i) {

@@ -4,10 +4,11 @@
 #include "assets/photo_card.h"
 #include "assets/picture_canvas.h"
 #include "assets/resource_catalogue.h"
-#include "assets/window_pictures.h"
 #include "assets/vector_art.h"
+#include "assets/window_pictures.h"
 #include "assets/word_texts.h"
 #include "family/family_deck.h"
+#include "family/word_recordings.h"
 
 #include <QFile>
 #include <QPainter>
@@ -30,10 +31,18 @@ QPixmap earPicture(qreal devicePixelRatio)
     });
 }
 
+QByteArray recording(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || file.size() > kMostVoiceBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
 } // namespace
 
-CardFaces::CardFaces(const family::FamilyDeck* deck)
-    : m_deck(deck)
+CardFaces::CardFaces(const family::FamilyDeck* deck, family::WordRecordings* words)
+    : m_deck(deck), m_words(words)
 {
 }
 
@@ -73,14 +82,30 @@ QPixmap CardFaces::photo(int face, qreal devicePixelRatio)
 QByteArray CardFaces::word(const CardKind& kind, int face) const
 {
     if (kind.look.art != CardArt::Photo)
-        return kind.word ? spokenWord(kind.word(face)) : QByteArray();
+        return kind.word ? said(QString::number(kind.word(face))) : QByteArray();
     const auto card = std::size_t(face - kFirstFamilyFace);
     if (m_deck == nullptr || face < kFirstFamilyFace || card >= m_deck->cards().size())
         return {};
-    QFile file(m_deck->cards()[card].voice);
-    if (file.fileName().isEmpty() || file.size() > kMostVoiceBytes || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return recording(m_deck->cards()[card].voice);
+}
+
+QByteArray CardFaces::cheer() const
+{
+    return said(kCheerWord);
+}
+
+QByteArray CardFaces::allDone() const
+{
+    return said(kAllDoneWord);
+}
+
+QByteArray CardFaces::said(const QString& word) const
+{
+    if (m_words != nullptr) {
+        if (const QString voice = m_words->voice(m_wordsLanguage, word); !voice.isEmpty())
+            return recording(voice);
+    }
+    return spokenWord(m_wordsLanguage, word);
 }
 
 QString CardFaces::wordText(const CardKind& kind, int face) const

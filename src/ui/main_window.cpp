@@ -56,14 +56,30 @@ MainWindow::MainWindow(CardFaces& faces, SoundCall& sound, QWidget* parent)
 void MainWindow::buildMenu()
 {
     QMenuBar* menu = menuBar();
-    const auto addItem = [&](const char* name, const QString& caption, void (MainWindow::*command)()) {
-        QAction* item = menu->addAction(caption);
+    const auto addItem = [&](const char* name, void (MainWindow::*command)()) {
+        QAction* item = menu->addAction(QString());
         item->setObjectName(QLatin1String(name));
         connect(item, &QAction::triggered, this, command);
     };
-    addItem("aboutItem", tr("&About"), &MainWindow::openAboutBox);
-    addItem("optionsItem", tr("&Options"), &MainWindow::openOptions);
-    addItem("startItem", tr("&Start"), &MainWindow::openNewGameDialog);
+    addItem("aboutItem", &MainWindow::openAboutBox);
+    addItem("optionsItem", &MainWindow::openOptions);
+    addItem("startItem", &MainWindow::openNewGameDialog);
+    nameMenuItems();
+}
+
+// In the windows' language; English as the game has always said them.
+void MainWindow::nameMenuItems()
+{
+    findChild<QAction*>(QStringLiteral("aboutItem"))->setText(tr("&About"));
+    findChild<QAction*>(QStringLiteral("optionsItem"))->setText(tr("&Options"));
+    findChild<QAction*>(QStringLiteral("startItem"))->setText(tr("&Start"));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        nameMenuItems();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::setMenuShown(bool shown)

@@ -68,6 +68,9 @@ signals:
     // A dialog of the window's own has closed and the board has the keyboard back.
     void dialogClosed();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // Carries out the game's effects and passes its reports on.
     class Effects final : public BoardEffects {
@@ -85,6 +88,7 @@ private:
 
     void askForNewGame();
     void buildMenu();
+    void nameMenuItems();
     void onCardClicked(int index);
     void onTimer(GameTimer which);
     void mirrorModel();

@@ -13,7 +13,7 @@ OptionsDialog::OptionsDialog(const GlobalVars& options, QWidget* parent)
     : QDialog(parent, kToolWindowFlags)
 {
     setObjectName(QStringLiteral("optionsDialog"));
-    setWindowTitle(QStringLiteral(" Options"));
+    setWindowTitle(tr(" Options"));
     setFixedSize(twipsToPixels(2715), twipsToPixels(2070));
 
     const auto addCheckBox = [&](const QString& caption, int top) {
@@ -22,10 +22,10 @@ OptionsDialog::OptionsDialog(const GlobalVars& options, QWidget* parent)
         placeInTwips(*box, 165, top, 2655, 330);
         return box;
     };
-    m_checkBoxes[0] = addCheckBox(QStringLiteral("Cards disappear"), 315);
-    m_checkBoxes[1] = addCheckBox(QStringLiteral("Matching Pair sound"), 795);
+    m_checkBoxes[0] = addCheckBox(tr("Cards disappear"), 315);
+    m_checkBoxes[1] = addCheckBox(tr("Matching Pair sound"), 795);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     placeInTwips(*m_okButton, 1380, 1515, 1200, 435);
     m_okButton->setDefault(true);  // Enter presses OK
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);

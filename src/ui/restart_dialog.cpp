@@ -46,7 +46,7 @@ RestartDialog::RestartDialog(const Game& game, Dealer deal, QWidget* parent)
             m_kinds.push_back(&kind);
     }
     setObjectName(QStringLiteral("restartDialog"));
-    setWindowTitle(QStringLiteral("Start New Game"));
+    setWindowTitle(tr("Start New Game"));
     setFixedSize(twipsToPixels(5850), twipsToPixels(3675));
 
     buildLabels();
@@ -68,8 +68,8 @@ void RestartDialog::buildLabels()
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         placeInTwips(*label, left, 225, 2370, 705);
     };
-    addLabel(QStringLiteral("What kind of cards do you want to match?"), 285);
-    addLabel(QStringLiteral("How many cards do you want to match?"), 3285);
+    addLabel(tr("What kind of cards do you want to match?"), 285);
+    addLabel(tr("How many cards do you want to match?"), 3285);
 }
 
 // The backgrounds go first so that the samples stand on them; every picture of a row selects
@@ -201,8 +201,7 @@ void RestartDialog::load(const Game& game)
 void RestartDialog::onCountPressed(int count)
 {
     if (m_gameInProgress
-        && !askYesNo(QStringLiteral("Start new Game?"),
-                     QStringLiteral("You have a game in progress!\nDo you want to restart?"),
+        && !askYesNo(tr("Start new Game?"), tr("You have a game in progress!\nDo you want to restart?"),
                      this)) {
         reject();
         return;

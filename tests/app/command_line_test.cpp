@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "game/card_kinds.h"
 #include "toddler/toddler_setup.h"
+#include "ui/window_language.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 namespace twindle {
 namespace {
 
-CommandLine read(std::initializer_list<const char*> arguments)
+CommandLine read(const std::vector<const char*>& arguments)
 {
     QStringList list{QStringLiteral("twindle")};
     for (const char* argument : arguments)
@@ -73,6 +74,73 @@ TEST(CommandLine, NumbersAreTakenUpToTheirBoundsAndRefusedOnePast)
             EXPECT_NE(said.find(given.option), std::string::npos) << said;
             EXPECT_NE(said.find(std::string(" ") + given.value), std::string::npos) << said;
         }
+    }
+}
+
+// --language and --words-language take the program's languages, as a person may write them,
+// for this run; another code is an error before any window opens.
+TEST(CommandLine, LanguagesAreTheProgramsAndAnotherIsAnError)
+{
+    // The command line puts the program in the language it asks for; the tests after this one
+    // are in English again.
+    struct English {
+        ~English() { useWindowLanguage(QStringLiteral("en")); }
+    } english;
+    const CommandLine german = read({"--language", "de", "--words-language", "pt-br"});
+    ASSERT_TRUE(german.launch);
+    EXPECT_EQ(german.launch->language, QStringLiteral("de"));
+    EXPECT_EQ(german.launch->wordsLanguage, QStringLiteral("pt_BR"));
+    EXPECT_FALSE(german.launch->choosesGame()) << "a language alone does not start toddler mode";
+    EXPECT_FALSE(read({}).launch->language);
+    for (const char* option : {"--language", "--words-language"}) {
+        for (const char* code : {"xx", "", "../de", "de_XX"}) {
+            SCOPED_TRACE(std::string(option) + " " + code);
+            testing::internal::CaptureStderr();
+            const CommandLine wrong = read({option, code});
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_FALSE(wrong.launch);
+            EXPECT_EQ(wrong.exitStatus, 2);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+            EXPECT_NE(said.find(option), std::string::npos) << said;
+        }
+    }
+}
+
+// Who plays: the people in turn order, the friend and what it remembers, or everyone together,
+// in place of the last setup's players. Too many players, an unknown animal, a memory out of
+// range, or a friend with --together: one line on stderr and status 2, before any window.
+TEST(CommandLine, PlayersFriendAndTogether)
+{
+    const CommandLine line = read({"--toddler", "--player", "Mum", "--player", "Sam", "--friend", "penguin",
+                                   "--friend-memory", "0"});
+    ASSERT_TRUE(line.launch);
+    const ToddlerSetup before{.players = {"Dad"}, .together = true, .friendMemory = 9};
+    const ToddlerSetup chosen = line.launch->chosenOver(before);
+    EXPECT_EQ(std::tuple(chosen.players, chosen.friendAnimal, chosen.friendMemory, chosen.together),
+              std::tuple(QStringList{"Mum", "Sam"}, QString("penguin"), 0, false));
+    const ToddlerSetup team = read({"--toddler", "--together", "--player", "A", "--player", "B"}).launch->chosenOver(
+        ToddlerSetup{.friendAnimal = "lion"});
+    EXPECT_EQ(std::tuple(team.players.size(), team.friendAnimal, team.together), std::tuple(2, QString(), true));
+    EXPECT_EQ(read({"--toddler", "--friend-memory", "18"}).launch->chosenOver(before).players, QStringList{"Dad"})
+        << "the memory alone leaves the players as they were";
+
+    const std::pair<std::vector<const char*>, const char*> wrong[] = {
+        {{"--toddler", "--player", "A", "--player", "B", "--player", "C", "--player", "D", "--player", "E"}, "5 players"},
+        {{"--toddler", "--player", "A", "--player", "B", "--player", "C", "--player", "D", "--friend", "lion"}, "5 players"},
+        {{"--toddler", "--friend", "unicorn"}, "--friend unicorn: not an animal"},
+        {{"--toddler", "--friend", "lion", "--friend-memory", "19"}, "--friend-memory 19: give 0 to 18"},
+        {{"--toddler", "--friend-memory", "-1"}, "--friend-memory -1: give 0 to 18"},
+        {{"--toddler", "--together", "--friend", "lion"}, "--together and --friend"},
+        {{"--toddler", "--player", ""}, "--player \"\""},
+        {{"--player", "Mum"}, "need --toddler"},
+    };
+    for (const auto& [arguments, message] : wrong) {
+        testing::internal::CaptureStderr();
+        const CommandLine refused = read(arguments);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::tuple(bool(refused.launch), refused.exitStatus), std::tuple(false, 2)) << message;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
+        EXPECT_NE(said.find(message), std::string::npos) << said;
     }
 }
 

@@ -30,26 +30,34 @@ TEST(PairSounds, PlayForTheirLengthWithoutClippingAndStartAndEndAtRest)
         EXPECT_TRUE(soundResource(other).isEmpty());
 }
 
-// Every face of every kind, the second card of each pair's too, says a word the sound call can
-// play (a small letter its capital's name); the words' lengths and loudness are measured by
-// speech_clips_test.sh.
-TEST(SpokenWords, EveryFaceAndTheCheerHaveAWordThatPlays)
+// In every language the program has a voice for, every face of every kind, the second card of
+// each pair's too, says a word the sound call can play (a small letter its capital's name), and
+// so do the cheer and "All done!"; the words' lengths and loudness are measured by
+// speech_clips_test.sh. A word the program does not have is none, in any language.
+TEST(SpokenWords, EveryFaceAndTheCheerHaveAWordThatPlaysInEachVoicedLanguage)
 {
     const auto plays = [](const QByteArray& file) {
         return parseWaveImage(std::as_bytes(std::span(file.constData(), std::size_t(file.size())))).has_value();
     };
-    for (const CardKind& kind : cardKinds()) {
-        for (int face = kind.faces.first; face < kind.faces.first + kind.faces.count; ++face) {
-            EXPECT_TRUE(plays(spokenWord(kind.word(face)))) << kind.name << " " << face;
-            const int twin = face + kind.faces.twinOffset;
-            EXPECT_EQ(spokenWord(kind.word(twin)), spokenWord(kind.word(face))) << kind.name << " " << twin;
+    EXPECT_EQ(spokenLanguages(), QStringList({QStringLiteral("en"), QStringLiteral("it")}));
+    for (const QString& language : spokenLanguages()) {
+        const auto word = [&](int name) { return spokenWord(language, QString::number(name)); };
+        for (const CardKind& kind : cardKinds()) {
+            for (int face = kind.faces.first; kind.word && face < kind.faces.first + kind.faces.count; ++face) {
+                EXPECT_TRUE(plays(word(kind.word(face)))) << kind.name << " " << face;
+                const int twin = face + kind.faces.twinOffset;
+                EXPECT_EQ(word(kind.word(twin)), word(kind.word(face))) << kind.name << " " << twin;
+            }
         }
+        EXPECT_NE(word('A'), word('B'));
+        EXPECT_TRUE(plays(spokenWord(language, kCheerWord)));
+        EXPECT_TRUE(plays(spokenWord(language, kAllDoneWord)));
+        for (const int other : {100, 144, 64, 91, int('a'), 3, 0})
+            EXPECT_TRUE(word(other).isEmpty()) << other;
     }
-    EXPECT_NE(spokenWord('A'), spokenWord('B'));
-    EXPECT_TRUE(plays(spokenCheer()));
-    EXPECT_TRUE(plays(spokenAllDone()));
-    for (const int other : {100, 144, 64, 91, int('a'), 3, 0})
-        EXPECT_TRUE(spokenWord(other).isEmpty()) << other;
+    EXPECT_TRUE(spokenWord(QStringLiteral("de"), QStringLiteral("65")).isEmpty()) << "no German voice";
+    EXPECT_TRUE(spokenWord(QStringLiteral("it/../en"), QStringLiteral("65")).isEmpty());
+    EXPECT_TRUE(spokenWord(QStringLiteral("en"), QStringLiteral("../it/65")).isEmpty());
 }
 
 } // namespace

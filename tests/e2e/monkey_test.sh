@@ -10,18 +10,20 @@
 # game on the board or being dealt. The keys of play (the arrows, Home, End, Space, Enter) reach
 # the board and turn cards. Then a grown-up passes the gate and is back in the window.
 #
-# Usage: tests/e2e/monkey_test.sh path/to/twindle [EVENTS]     (3000 when not given)
+# Usage: tests/e2e/monkey_test.sh path/to/twindle [EVENTS [PLAYERS...]]     (3000 when not given;
+# PLAYERS are the program's options of who plays, such as --player kitty --friend penguin)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
-binary=$(realpath "${1:?usage: monkey_test.sh path/to/twindle [events]}")
+binary=$(realpath "${1:?usage: monkey_test.sh path/to/twindle [events [players...]]}")
 events=${2:-3000}
+players=("${@:3}")
 
 # The checks' ImageMagick keeps to one core, leaving the other to the program and the X server.
 export MAGICK_THREAD_LIMIT=1
 if [ -z "${TWINDLE_XVFB:-}" ]; then
     # An hour of the largest runs at most; a stuck X server or program never hangs the caller.
     exec timeout -k 5 3600 env TWINDLE_XVFB=1 \
-        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary" "$events"
+        xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" "$binary" "$events" "${players[@]}"
 fi
 
 source "$top/tools/lib/xdriver.sh"
@@ -52,11 +54,15 @@ expect_locked() {
 
 # Whether the screen shows a game (cards cover more than 3 % of it, the board's colour in its
 # corner; the caption of a celebration alone covers less, and a celebration ends in a new deal) or
-# the calm end of play time ("All done!" on powderblue).
+# the calm end of play time ("All done!" on powderblue). With players the board is what the
+# players' band leaves of the screen, as the program logs it.
 shows_a_game() {
     rm -f "$work/screen.png"
     import -window root "$work/screen.png" || { SAW="import could not take the screen"; return 1; }
-    local corner others
+    local corner others board
+    board=$(sed -n 's/.*the players. band leaves the board \([0-9]*\) x \([0-9]*\) at \([0-9]*\),\([0-9]*\)$/\1x\2+\3+\4/p' \
+        "$work/twindle.log" | tail -1)
+    [ -n "$board" ] && ! grep -q "all done" "$work/twindle.log" && convert "$work/screen.png" -crop "$board" +repage "$work/screen.png"
     corner=$(convert "$work/screen.png" -format '%[pixel:p{2,2}]' info:)
     others=$(convert "$work/screen.png" -fill black +opaque "$corner" -fill white -opaque "$corner" \
         -format '%[fx:int((1-mean)*w*h)]' info:)
@@ -127,7 +133,7 @@ echo "+0" >"$work/clock-offset"
 QT_LOGGING_RULES="twindle.toddler.info=true;twindle.toddler.debug=true" QT_QPA_PLATFORM=xcb \
     LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$work/clock-offset" FAKETIME_CACHE_DURATION=1 \
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
-    "$binary" --toddler --kind pictures --pairs 2 --minutes 5 >"$work/twindle.log" 2>&1 &
+    "$binary" --toddler --kind pictures --pairs 2 --minutes 5 "${players[@]}" >"$work/twindle.log" 2>&1 &
 game=$!
 WINDOW=$(wait_for_window_named Twindle) || fail "no window named Twindle appeared"
 expect_locked "from the start"

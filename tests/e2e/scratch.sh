@@ -6,6 +6,9 @@ make_scratch() {
     work=$(mktemp -d)
     export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
     mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+    # The program follows the system's language, which Qt takes from LANGUAGE first: English here,
+    # whatever the machine speaks.
+    export LANGUAGE=en
     game='' WM_PID=''
     trap end_scratch_programs EXIT
 }

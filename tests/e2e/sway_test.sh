@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Toddler mode under a real Wayland compositor: sway, headless, driven by a virtual keyboard,
+# Toddler mode for two players under a real Wayland compositor: sway, headless, driven by a virtual keyboard,
 # with the keys of an everyday tiling desktop bound (workspaces Super+1 and Super+2, close
 # Super+Shift+q, full screen Super+f, the next window Super+Tab and Alt+Tab) and a second window
 # beside the game to go to. While toddler mode is on, after each of those keys the game must run,
@@ -117,9 +117,9 @@ start_qt() {
     QT_QPA_PLATFORM=wayland QT_LOGGING_RULES="twindle.toddler.info=true" "$@" >"$work/$log.log" 2>&1 &
 }
 
-# Toddler mode with eight picture cards dealt at once, as a launcher starts it.
+# Toddler mode with eight picture cards dealt at once, for two players, as a launcher starts it.
 start_toddler_game() {
-    start_qt twindle "$binary" --toddler --kind pictures --pairs 4
+    start_qt twindle "$binary" --toddler --kind pictures --pairs 4 --player kitty --player penguin
     game=$!
 }
 
@@ -178,7 +178,9 @@ sleep 0.5
 log_lines=$(wc -l <"$work/twindle.log")   # the deal's own taking back of the focus is no key's
 expect_locked "after the parent dealt a game"
 grim "$work/locked.png"
-pass "toddler mode is on under sway: $SAW"
+band=$(convert "$work/locked.png" -format '%[pixel:p{640,4}] %[pixel:p{640,715}]' info:)
+[ "$band" = "srgb(230,159,0) srgb(230,159,0)" ] || fail "the first player's orange band is not along the screen's edges: $band"
+pass "toddler mode is on under sway for two players, the first one's band along the edges: $SAW"
 
 # --- The toddler at the desktop's keys ------------------------------------------------------
 press_desktop_keys ''

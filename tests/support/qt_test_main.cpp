@@ -12,6 +12,9 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     const QTemporaryDir nothingListensHere;
     qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
+    // The windows follow the system's language, which Qt takes from LANGUAGE first: English here,
+    // whatever the machine speaks.
+    qputenv("LANGUAGE", "en");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);

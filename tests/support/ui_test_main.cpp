@@ -18,6 +18,9 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows follow the system's language, which Qt takes from LANGUAGE first: English here,
+    // whatever the machine speaks.
+    qputenv("LANGUAGE", "en");
     twindle::useOnlyBuiltInFonts();
     QApplication app(argc, argv);
     twindle::setUpApplication();

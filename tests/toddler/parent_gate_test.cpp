@@ -1,4 +1,5 @@
 #include "toddler/parent_gate.h"
+#include "toddler/number_words.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,10 @@ namespace {
 
 TEST(ParentGate, OpensOnlyForItsNumberInDigitsAfterEscapeThenEnter)
 {
-    EXPECT_EQ(numberInWords(347), "three hundred forty-seven");
-    EXPECT_EQ(numberInWords(500), "five hundred");
-    EXPECT_EQ(numberInWords(912), "nine hundred twelve");
-    EXPECT_EQ(numberInWords(190), "one hundred ninety");
+    EXPECT_EQ(numberInWords(347, "en"), "three hundred forty-seven");
+    EXPECT_EQ(numberInWords(500, "en"), "five hundred");
+    EXPECT_EQ(numberInWords(912, "en"), "nine hundred twelve");
+    EXPECT_EQ(numberInWords(190, "en"), "one hundred ninety");
     int next = 347;
     ParentGate gate([&] { return next; });
     using Key = ParentGate::Key;

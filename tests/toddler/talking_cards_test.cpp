@@ -1,4 +1,6 @@
 #include "toddler_rig.h"
+#include "support/log_catcher.h"
+#include "support/tone_clip.h"
 #include "window_driver.h"
 
 #include "assets/resource_catalogue.h"
@@ -6,6 +8,10 @@
 #include "toddler/toddler_mode.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <functional>
 
 namespace twindle {
 namespace {
@@ -59,9 +65,11 @@ struct Words {
     std::vector<Heard> expected;
 };
 
-// Plays a toddler mode game to its end: the words heard and those expected; the pair sounds
-// between them are checked on the way.
-Words wordsOfAGame(MainWindow& window, const Listener& listener, bool quiet)
+// Plays a toddler mode game to its end: the words heard and those expected, `expected` giving
+// the clip a word should be said with (none: nothing is heard); the pair sounds between them
+// are checked on the way.
+Words wordsOfAGame(MainWindow& window, const Listener& listener,
+                   const std::function<QByteArray(const QString& word)>& expected)
 {
     std::vector<Heard> words;
     std::vector<std::size_t> pairSoundsAt;
@@ -71,14 +79,14 @@ Words wordsOfAGame(MainWindow& window, const Listener& listener, bool quiet)
         // Both cards of a pair say the name of its capital: of the two faces, the lower code.
         const int capital = std::min(window.game().cards()[std::size_t(first)].Face,
                                      window.game().cards()[std::size_t(second)].Face);
-        if (!quiet)
-            words.insert(words.end(), 2, said(spokenWord(capital), 0.4f));
+        if (const QByteArray clip = expected(QString::number(capital)); !clip.isEmpty())
+            words.insert(words.end(), 2, said(clip, 0.4f));
         window.timers().elapse(GameTimer::PairMatch);
         pairSoundsAt.push_back(words.size() + pairSoundsAt.size());
     }
     window.timers().elapse(GameTimer::YouDidIt);
-    if (!quiet)
-        words.push_back(said(spokenCheer(), 0.4f));
+    if (const QByteArray cheer = expected(kCheerWord); !cheer.isEmpty())
+        words.push_back(said(cheer, 0.4f));
     std::vector<Heard> heardWords;
     for (std::size_t i = 0; i < listener.sounds.size(); ++i) {
         if (std::ranges::find(pairSoundsAt, i) == pairSoundsAt.end())
@@ -111,9 +119,65 @@ TEST(TalkingCards, SayTheirWordsAtTheVoicesVolumeUnlessQuiet)
         listener.sounds.clear();
         rig.toddlerMode.start(ToddlerSetup{.cardType = kCapitalAndSmall, .startPairs = 2, .grows = false,
                                            .voiceVolume = 40, .soundVolume = 70}, 2);
-        const Words words = wordsOfAGame(window, listener, quiet);
+        const Words words = wordsOfAGame(window, listener, [&](const QString& word) {
+            return quiet ? QByteArray() : spokenWord(QStringLiteral("en"), word);
+        });
         EXPECT_EQ(words.heard, words.expected) << (quiet ? "quiet" : "talking");
     }
+}
+
+// In the child's language: Italian in the program's own Italian voice; German, which it has no
+// voice for, in the words a parent recorded, and silent where there is none, never in English.
+TEST(TalkingCards, SayTheWordsOfTheChildsLanguageOrNothing)
+{
+    ASSERT_NE(spokenWord(QStringLiteral("it"), QStringLiteral("65")), spokenWord(QStringLiteral("en"), QStringLiteral("65")));
+    for (const QString& language : {QStringLiteral("it"), QStringLiteral("de")}) {
+        Listener listener;
+        test::ToddlerRig rig(listener.call);
+        QHash<QString, QByteArray> recorded;  // German: every letter, in a tone of its own; no cheer
+        for (int letter = 'A'; language == QStringLiteral("de") && letter <= 'Z'; ++letter) {
+            recorded.insert(QString::number(letter), test::toneClip(200 + 20 * (letter - 'A')));
+            ASSERT_EQ(rig.words.record(language, QString::number(letter), recorded.value(QString::number(letter))),
+                      QString());
+        }
+        rig.window.show();
+        ToddlerSetup setup{.cardType = kSameCapitals, .startPairs = 9, .grows = false, .voiceVolume = 40,
+                           .soundVolume = 70};
+        setup.wordsLanguage = language;
+        rig.toddlerMode.start(setup, 9);
+        const Words words = wordsOfAGame(rig.window, listener, [&](const QString& word) {
+            return language == QStringLiteral("it") ? spokenWord(language, word) : recorded.value(word);
+        });
+        EXPECT_EQ(words.heard, words.expected) << language.toStdString();
+        EXPECT_FALSE(words.heard.empty()) << language.toStdString();
+    }
+}
+
+// A recording damaged on the disk since it was made: that word alone is silent, and the log
+// names it once when the game starts.
+TEST(TalkingCards, ADamagedRecordingIsSilentAndToldOnce)
+{
+    test::ToddlerRig rig;
+    const QString german = QStringLiteral("de");
+    for (const char* letter : {"65", "66"})
+        ASSERT_EQ(rig.words.record(german, QString::fromLatin1(letter), test::toneClip(440)), QString());
+    const QString bee = rig.words.voice(german, QStringLiteral("66"));
+    QFile damaged(rig.words.voice(german, QStringLiteral("65")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("RIFF, and then nothing") > 0);
+    damaged.close();
+
+    ToddlerSetup setup{.cardType = kSameCapitals, .startPairs = 2, .grows = false};
+    setup.wordsLanguage = german;
+    const test::LogCatcher log;
+    rig.toddlerMode.start(setup, 2);
+    const QStringList told = log.lines().filter(QStringLiteral("recorded words"));
+    ASSERT_EQ(told.size(), 1) << log.lines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(told.front().contains(QStringLiteral("65"))) << told.front().toStdString();
+    const CardKind& capitals = *findCardKind(kSameCapitals);
+    QFile recorded(bee);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(rig.faces.word(capitals, 'A').isEmpty()) << "silent, not the program's English";
+    EXPECT_EQ(rig.faces.word(capitals, 'B'), recorded.readAll());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "assets/resource_catalogue.h"
 #include "toolkit/audio/sound_call.h"
 #include "ui/board_view.h"
+#include "toddler/number_words.h"
 #include "toddler/parent_gate.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_mode.h"
@@ -44,7 +45,7 @@ int numberAskedFor(MainWindow& window)
 {
     const QString hint = window.findChild<QLabel*>(QStringLiteral("parentGateHint"))->text();
     for (int number = 100; number <= 999; ++number) {
-        if (hint.contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number)) + " in digits"))
+        if (hint.contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number, "en")) + " in digits"))
             return number;
     }
     return 0;

@@ -4,6 +4,7 @@
 
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
+#include "toddler/number_words.h"
 #include "toddler/parent_gate.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_mode.h"
@@ -33,7 +34,7 @@ using test::touch;
 int numberAskedFor(const QLabel& question)
 {
     for (int number = 100; number <= 999; ++number) {
-        if (question.text().contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number)) + " in digits"))
+        if (question.text().contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number, "en")) + " in digits"))
             return number;
     }
     return 0;
@@ -78,12 +79,15 @@ void expectClosedByTap(QWidget& modal)
     }
 }
 
-// Locked, the board still takes taps. A short press on the spot asks nothing, nor does the mouse
-// held down there; a finger held there asks in words, with buttons; a wrong number puts the question away, and the right one leaves.
-TEST_F(TouchGateTest, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
+struct TouchGateWithPlayers : TouchGateTest, testing::WithParamInterface<QStringList> {};
+
+// Locked, the board still takes taps, alone or with two players around it. A short press on the
+// spot asks nothing, nor does the mouse held down there; a finger held there asks in words, with
+// buttons; a wrong number puts the question away, and the right one leaves.
+TEST_P(TouchGateWithPlayers, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
 {
     window.show();
-    toddlerMode.start(ToddlerSetup{.startPairs = 4, .grows = false}, 4);
+    toddlerMode.start(ToddlerSetup{.startPairs = 4, .grows = false, .players = GetParam()}, 4);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     tap(board, test::cardPlace(window, 7).center());
     EXPECT_EQ(clicks.size(), 1) << "the lock leaves taps to the board";
@@ -117,6 +121,9 @@ TEST_F(TouchGateTest, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
     EXPECT_FALSE(findOnBoard("parentGateSpot")->isVisible());
     EXPECT_EQ(clicks.size(), 1) << "no tap on the gate reached a card";
 }
+
+INSTANTIATE_TEST_SUITE_P(JustMeOrTwo, TouchGateWithPlayers,
+                         testing::Values(QStringList{}, QStringList{"kitty", "penguin"}));
 
 // Where the style draws them: a round button's text may end well before the button does.
 void tapItsRound(QRadioButton& button)

@@ -97,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(BoardSizes, Scales,
                                          QSize(1366, 768), QSize(1920, 1080), QSize(768, 1024)));
 
 // Only what an event changed is painted again: a turned card is its place, a pair found and
-// framed the places of its cards and frames, a deal or a colour of the celebration all of it.
+// framed the places of its cards and frames, a deal or a colour of the celebration all of the
+// board's area.
 TEST(BoardChanges, AreThePlacesOfWhatChanged)
 {
     std::uint64_t clock = 0;
@@ -105,28 +106,29 @@ TEST(BoardChanges, AreThePlacesOfWhatChanged)
     NoEffects effects;
     Game game(random, effects);
     game.Form_Load();
-    const QSize size(1920, 1080);
-    const BoardGeometry board(size);
+    // The board inside margins, as toddler mode lays it out for several players.
+    const QRect area(267, 27, 1386, 1026);
+    const BoardGeometry board(area);
     BoardChanges changes;
-    changes.since(game, size);
+    changes.since(game, area);
     game.setOptions(false, false);
     game.dealGame(kPictureCards, 8);
-    BoardChanges::Change change = changes.since(game, size);
+    BoardChanges::Change change = changes.since(game, area);
     EXPECT_TRUE(change.dealt);
-    EXPECT_EQ(change.region, QRegion(QRect(QPoint(0, 0), size))) << "a new game: all of it";
+    EXPECT_EQ(change.region, QRegion(area)) << "a new game: all of it";
     const auto placeOf = [&](int slot) {
         const CardSlot& card = game.cards()[std::size_t(slot)];
         return board.toPixels(card.Left, card.Top, kCardWidth, kCardHeight);
     };
     const auto pairs = test::pairsOf(game);
     game.card_Click(Integer(pairs[0].first));
-    change = changes.since(game, size);
+    change = changes.since(game, area);
     EXPECT_EQ(change.region, QRegion(placeOf(pairs[0].first)));
     EXPECT_FALSE(change.dealt);
     game.card_Click(Integer(pairs[0].second));
-    changes.since(game, size);
+    changes.since(game, area);
     game.fireTimer(GameTimer::PairMatch);
-    change = changes.since(game, size);
+    change = changes.since(game, area);
     for (const int slot : {pairs[0].first, pairs[0].second}) {
         const Frame& frame = game.form().ShapeDone[std::size_t(slot)];
         // With the edge that antialiasing draws past its place.
@@ -134,7 +136,7 @@ TEST(BoardChanges, AreThePlacesOfWhatChanged)
         EXPECT_TRUE(QRegion(framed).united(placeOf(slot)).subtracted(change.region).isEmpty()) << "card " << slot;
     }
     EXPECT_FALSE(change.region.intersects(placeOf(pairs[1].first))) << "a card that did not change";
-    EXPECT_TRUE(changes.since(game, size).region.isEmpty()) << "nothing changed since";
+    EXPECT_TRUE(changes.since(game, area).region.isEmpty()) << "nothing changed since";
 }
 
 } // namespace

@@ -109,7 +109,7 @@ QRect cardPlace(MainWindow& window, int slot)
 {
     const CardSlot& card = window.game().cards()[std::size_t(slot)];
     const Size size = BoardGrid(window.game().globals().CardCount).card;
-    return BoardGeometry(window.board().size()).toPixels(card.Left, card.Top, size.width, size.height);
+    return BoardGeometry(window.board().contentsRect()).toPixels(card.Left, card.Top, size.width, size.height);
 }
 
 void clickCard(MainWindow& window, int slot)

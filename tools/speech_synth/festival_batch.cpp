@@ -18,10 +18,32 @@ namespace {
 // failures (255 on a Scheme error).
 constexpr int kNoVoice = 3;
 
-const std::string kInstallHint = "install festival and festvox-us-slt-hts (scripts/install-deps)";
-
-std::string schemeString(const std::string& text)
+std::string installHint(const Voice& voice)
 {
+    return "install festival and " + voice.package + " (scripts/install-deps)";
+}
+
+// Festival reads 8-bit text, and its voices for languages written in the Latin alphabet read
+// ISO 8859-1: "bebè" has to come as such. The table is UTF-8.
+std::string latin1(const std::string& utf8)
+{
+    std::string text;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            text += char(byte);
+        } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < utf8.size()) {
+            text += char(((byte & 0x03) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+        } else {
+            throw std::runtime_error("\"" + utf8 + "\" has a letter that Festival cannot read (beyond ISO 8859-1)");
+        }
+    }
+    return text;
+}
+
+std::string schemeString(const std::string& utf8)
+{
+    const std::string text = latin1(utf8);
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\')
@@ -57,13 +79,14 @@ std::filesystem::path phonesPath(const std::filesystem::path& folder, const Clip
     return folder / (clip.name + ".phones");
 }
 
-std::string festivalScript(const std::vector<Clip>& clips, const std::filesystem::path& folder)
+std::string festivalScript(const std::vector<Clip>& clips, const std::filesystem::path& folder,
+                           const Voice& voice)
 {
     std::string script =
-        "(if (not (member 'cmu_us_slt_arctic_hts (voice.list)))\n"
-        "    (begin (format stderr \"the voice cmu_us_slt_arctic_hts is missing\\n\") (exit "
+        "(if (not (member '" + voice.name + " (voice.list)))\n"
+        "    (begin (format stderr \"the voice " + voice.name + " is missing\\n\") (exit "
         + std::to_string(kNoVoice) + ")))\n"
-        "(voice_cmu_us_slt_arctic_hts)\n"
+        "(voice_" + voice.name + ")\n"
         "(define (twindle_join names)\n"
         "  (if (cdr names)\n"
         "      (string-append (car names) \" \" (twindle_join (cdr names)))\n"
@@ -83,7 +106,7 @@ std::string festivalScript(const std::vector<Clip>& clips, const std::filesystem
     return script;
 }
 
-void runFestival(const std::filesystem::path& script)
+void runFestival(const std::filesystem::path& script, const Voice& voice)
 {
     const std::string scriptPath = script.string();
     char program[] = "festival";
@@ -92,7 +115,7 @@ void runFestival(const std::filesystem::path& script)
     pid_t pid = 0;
     const int spawnError = posix_spawnp(&pid, program, nullptr, nullptr, argv, environ);
     if (spawnError == ENOENT)
-        throw std::runtime_error("festival is not installed: " + kInstallHint);
+        throw std::runtime_error("festival is not installed: " + installHint(voice));
     if (spawnError != 0)
         throw std::runtime_error(std::string("cannot start festival: ")
                                  + std::strerror(spawnError));
@@ -101,8 +124,7 @@ void runFestival(const std::filesystem::path& script)
     if (waitpid(pid, &status, 0) != pid)
         throw std::runtime_error("lost track of festival");
     if (WIFEXITED(status) && WEXITSTATUS(status) == kNoVoice)
-        throw std::runtime_error("Festival's voice cmu_us_slt_arctic_hts is missing: "
-                                 + kInstallHint);
+        throw std::runtime_error("Festival's voice " + voice.name + " is missing: " + installHint(voice));
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         throw std::runtime_error("festival failed on " + scriptPath + " (status "

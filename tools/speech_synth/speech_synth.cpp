@@ -1,7 +1,9 @@
 // Says the talking cards' words with Festival and writes them as the program's clips:
 //
-//     speech_synth WORDS_TSV OUTPUT_FOLDER
+//     speech_synth WORDS_TSV OUTPUT_FOLDER VOICE PACKAGE
 //
+// VOICE is the Festival voice that says the table's words, PACKAGE the Debian package that
+// brings it (named when it is missing).
 // For every clip of the words table it writes OUTPUT_FOLDER/<name>.wav, the word trimmed and
 // levelled, and OUTPUT_FOLDER/<name>.phones, the segments Festival said, which the tests
 // compare with the table. Festival runs once for all the clips: starting it and loading the
@@ -36,10 +38,14 @@ void writeText(const std::filesystem::path& path, const std::string& text)
 
 int run(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: speech_synth WORDS_TSV OUTPUT_FOLDER\n";
+    if (argc != 5) {
+        std::cerr << "usage: speech_synth WORDS_TSV OUTPUT_FOLDER VOICE PACKAGE\n";
         return 2;
     }
+    const Voice voice{argv[3], argv[4]};
+    // The name goes into the Scheme script as a symbol.
+    if (voice.name.empty() || voice.name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos)
+        throw std::runtime_error("'" + voice.name + "' is not the name of a Festival voice");
     const std::vector<Clip> clips = readWordTable(argv[1]);
     const std::filesystem::path folder = argv[2];
     std::filesystem::create_directories(folder / "festival");
@@ -50,8 +56,8 @@ int run(int argc, char** argv)
     }
 
     const std::filesystem::path script = folder / "festival" / "say.scm";
-    writeText(script, festivalScript(clips, folder));
-    runFestival(script);
+    writeText(script, festivalScript(clips, folder, voice));
+    runFestival(script, voice);
 
     for (const Clip& clip : clips) {
         if (!std::filesystem::exists(phonesPath(folder, clip)))

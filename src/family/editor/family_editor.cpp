@@ -2,6 +2,7 @@
 
 #include "family/editor/crop_view.h"
 #include "family/editor/voice_panel.h"
+#include "family/editor/word_recorder.h"
 
 #include <QFileDialog>
 #include <QFormLayout>
@@ -31,18 +32,17 @@ QString pairsSentence(const FamilyDeck& deck, int mostPairs)
     const int photos = int(deck.cards().size());
     if (photos == 0)
         return FamilyEditor::tr("No photos yet: add some to make family cards.");
-    const int pairs = std::min(photos, mostPairs);
-    return FamilyEditor::tr("%1 %2: games of up to %3 %4")
-        .arg(photos)
-        .arg(photos == 1 ? FamilyEditor::tr("photo") : FamilyEditor::tr("photos"))
-        .arg(pairs)
-        .arg(pairs == 1 ? FamilyEditor::tr("pair") : FamilyEditor::tr("pairs"));
+    if (photos == 1)
+        return FamilyEditor::tr("1 photo: games of up to 1 pair");
+    return FamilyEditor::tr("%n photos: games of up to %1 pairs", nullptr, photos).arg(std::min(photos, mostPairs));
 }
 
 } // namespace
 
-FamilyEditor::FamilyEditor(FamilyDeck& deck, int mostPairs, QWidget* parent)
-    : QDialog(parent), m_deck(deck), m_mostPairs(mostPairs), m_cards(new QListWidget(this)), m_crop(new CropView(this)),
+FamilyEditor::FamilyEditor(FamilyDeck& deck, int mostPairs, QWidget* parent, WordRecordings* words,
+                           const QString& wordsLanguage)
+    : QDialog(parent), m_deck(deck), m_mostPairs(mostPairs), m_words(words), m_wordsLanguage(wordsLanguage),
+      m_cards(new QListWidget(this)), m_crop(new CropView(this)),
       m_name(new QLineEdit(this)), m_voice(new VoicePanel(this)),
       m_replace(new QPushButton(tr("Choose the p&hoto again..."), this)),
       m_remove(new QPushButton(tr("Re&move card"), this)), m_pairs(new QLabel(this)), m_message(new QLabel(this))
@@ -114,6 +114,15 @@ QWidget* FamilyEditor::makeDeckButtons()
     layout->addWidget(add);
     layout->addWidget(m_remove);
     layout->addWidget(m_pairs, 1);
+    if (m_words != nullptr) {
+        auto* words = new QPushButton(tr("Card &words..."), buttons);
+        words->setObjectName(QStringLiteral("cardWordsButton"));
+        layout->addWidget(words);
+        connect(words, &QPushButton::clicked, this, [this] {
+            WordRecorder recorder(*m_words, m_wordsLanguage, this);
+            recorder.exec();
+        });
+    }
     layout->addWidget(close);
     connect(add, &QPushButton::clicked, this, [this] {
         QStringList patterns;

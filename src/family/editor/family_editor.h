@@ -17,6 +17,7 @@ namespace twindle::family {
 
 class CropView;
 class VoicePanel;
+class WordRecordings;
 
 // Where a parent makes the family cards: the deck's cards shown as cards, photos added (several
 // at once, from a file dialog or dropped on the editor), what each card shows chosen with the
@@ -29,8 +30,10 @@ class FamilyEditor final : public QDialog {
     Q_OBJECT
 
 public:
-    // `mostPairs`: the most pairs a game has, whatever the photos.
-    FamilyEditor(FamilyDeck& deck, int mostPairs, QWidget* parent = nullptr);
+    // `mostPairs`: the most pairs a game has, whatever the photos. With `words`, the cards' words
+    // can be recorded too, in `wordsLanguage` (word_recorder.h).
+    FamilyEditor(FamilyDeck& deck, int mostPairs, QWidget* parent = nullptr, WordRecordings* words = nullptr,
+                 const QString& wordsLanguage = {});
 
     // Adds a card for each photo: the file dialog's choice, or the files dropped.
     void addPhotos(const QStringList& paths);
@@ -57,6 +60,8 @@ private:
 
     FamilyDeck& m_deck;
     int m_mostPairs;
+    WordRecordings* m_words;
+    QString m_wordsLanguage;
     QListWidget* m_cards;
     CropView* m_crop;
     QLineEdit* m_name;

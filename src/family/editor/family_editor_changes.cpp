@@ -97,7 +97,7 @@ void FamilyEditor::renameCard()
 void FamilyEditor::replacePhoto()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Choose the photo of \u201C%1\u201D").arg(m_shown),
+        this, tr("Choose the photo of “%1”").arg(m_shown),
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     if (path.isEmpty())
         return;
@@ -114,7 +114,7 @@ void FamilyEditor::removeCard()
     const QString name = m_shown;
     if (name.isEmpty()
         || !askYesNo(tr("Remove card"),
-                     tr("Remove \u201C%1\u201D from the family cards? The photo itself stays where it is.").arg(name),
+                     tr("Remove “%1” from the family cards? The photo itself stays where it is.").arg(name),
                      this))
         return;
     report(m_deck.remove(name));

@@ -3,17 +3,28 @@
 #include "family/voice_clip.h"
 #include "toolkit/audio/audio_module.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 
 namespace twindle::family {
 
-VoicePanel::VoicePanel(QWidget* parent)
+namespace {
+// What the recorder (toolkit/audio/qt_voice_recorder.cpp) says when it cannot record, which it
+// says in English, for the translations.
+[[maybe_unused]] constexpr const char* kRecorderRefusals[] = {
+    QT_TRANSLATE_NOOP("twindle::VoiceRecorder", "There is no microphone."),
+    QT_TRANSLATE_NOOP("twindle::VoiceRecorder", "The microphone does not record in a way Twindle can use."),
+    QT_TRANSLATE_NOOP("twindle::VoiceRecorder", "The microphone could not be started.")};
+} // namespace
+
+VoicePanel::VoicePanel(QWidget* parent, Subject subject)
     : QWidget(parent),
-      m_record(new QPushButton(tr("&Record the name"), this)),
+      m_record(new QPushButton(this)),
       m_play(new QPushButton(tr("&Play"), this)),
-      m_silent(new QPushButton(tr("&Silent"), this))
+      m_silent(new QPushButton(tr("&Silent"), this)),
+      m_subject(subject)
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -21,8 +32,12 @@ VoicePanel::VoicePanel(QWidget* parent)
         button->setAutoDefault(false);
         layout->addWidget(button);
     }
-    m_record->setToolTip(tr("Say the name after pressing; the recording stops after %1 seconds, "
-                            "or when you press again.").arg(kLongestVoice.count()));
+    m_record->setToolTip((subject == Subject::Name
+                              ? tr("Say the name after pressing; the recording stops after %1 seconds, "
+                                   "or when you press again.")
+                              : tr("Say the word after pressing; the recording stops after %1 seconds, "
+                                   "or when you press again."))
+                             .arg(kLongestVoice.count()));
     connect(m_record, &QPushButton::clicked, this, &VoicePanel::toggleRecording);
     connect(m_play, &QPushButton::clicked, this, &VoicePanel::play);
     connect(m_silent, &QPushButton::clicked, this, &VoicePanel::silenced);
@@ -39,7 +54,7 @@ void VoicePanel::showCard(bool hasCard, const QString& clipPath)
     }
     QFile clip(clipPath);
     m_clip = !clipPath.isEmpty() && clip.open(QIODevice::ReadOnly) ? clip.readAll() : QByteArray();
-    m_record->setText(m_clip.isEmpty() ? tr("&Record the name") : tr("&Record again"));
+    m_record->setText(m_clip.isEmpty() ? recordText() : tr("&Record again"));
     m_record->setEnabled(hasCard);
     m_play->setEnabled(!m_clip.isEmpty());
     m_silent->setEnabled(!m_clip.isEmpty());
@@ -58,12 +73,14 @@ void VoicePanel::toggleRecording()
         return;
     }
     if (!m_recorder->start([this] { finishRecording(); })) {
-        emit message(QString::fromStdString(m_recorder->whyNot()));
+        emit message(QCoreApplication::translate("twindle::VoiceRecorder", m_recorder->whyNot().c_str()));
         return;
     }
     m_recording = true;
     m_record->setText(tr("&Stop"));
-    emit message(tr("Recording: say the name now (up to %1 seconds).").arg(kLongestVoice.count()));
+    emit message((m_subject == Subject::Name ? tr("Recording: say the name now (up to %1 seconds).")
+                                             : tr("Recording: say the word now (up to %1 seconds)."))
+                     .arg(kLongestVoice.count()));
 }
 
 void VoicePanel::finishRecording()
@@ -81,6 +98,11 @@ void VoicePanel::finishRecording()
     m_clip = clip.value;
     emit recorded(m_clip);
     play();
+}
+
+QString VoicePanel::recordText() const
+{
+    return m_subject == Subject::Name ? tr("&Record the name") : tr("&Record the word");
 }
 
 void VoicePanel::play()

@@ -1,0 +1,72 @@
+#include "languages.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace twindle {
+
+namespace {
+
+const QString kTranslationFolder = QStringLiteral(":/i18n");
+const QString kPrefix = QStringLiteral("twindle_");
+const QString kSuffix = QStringLiteral(".qm");
+
+} // namespace
+
+QStringList windowLanguages()
+{
+    QStringList codes{kSourceLanguage};
+    for (const QString& file : QDir(kTranslationFolder).entryList({kPrefix + QLatin1Char('*') + kSuffix}))
+        codes << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    std::ranges::sort(codes);
+    return codes;
+}
+
+QString normalisedLanguage(const QString& code)
+{
+    const QStringList parts = code.trimmed().split(QRegularExpression(QStringLiteral("[-_]")));
+    if (parts.size() == 1)
+        return parts.front().toLower();
+    if (parts.size() == 2)
+        return parts.front().toLower() + QLatin1Char('_') + parts.back().toUpper();
+    return code;
+}
+
+bool isWindowLanguage(const QString& code)
+{
+    return !code.isEmpty() && windowLanguages().contains(normalisedLanguage(code));
+}
+
+QString systemLanguage(const QLocale& system)
+{
+    const QStringList ours = windowLanguages();
+    for (const QString& wanted : system.uiLanguages()) {
+        const QString code = normalisedLanguage(wanted);
+        if (ours.contains(code))
+            return code;
+        const QString language = code.section(QLatin1Char('_'), 0, 0);
+        const auto sameLanguage = std::ranges::find_if(
+            ours, [&](const QString& our) { return our.section(QLatin1Char('_'), 0, 0) == language; });
+        if (sameLanguage != ours.end())
+            return *sameLanguage;
+    }
+    return kSourceLanguage;
+}
+
+QString languageOrSystem(const QString& code)
+{
+    return isWindowLanguage(code) ? normalisedLanguage(code) : systemLanguage();
+}
+
+QString languageName(const QString& code)
+{
+    const QLocale locale(code);
+    QString name = locale.nativeLanguageName();
+    if (code.contains(QLatin1Char('_')))
+        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    return name.isEmpty() ? code : locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+} // namespace twindle
