@@ -100,7 +100,7 @@ int runFamilyCommand(const QStringList& arguments, FamilyDeck& deck, QTextStream
     const int verbs = int(options.isSet(kAdd)) + int(options.isSet(kList)) + int(options.isSet(kRemove));
     if (verbs != 1 || !options.positionalArguments().isEmpty())
         return refuse(err, Text::tr("Give one of --add-family-card PHOTO --name NAME [--voice WAV], "
-                                          "--list-family-cards or --remove-family-card NAME."));
+                                    "--list-family-cards or --remove-family-card NAME."));
     if (!options.isSet(kAdd) && (options.isSet(kName) || options.isSet(kVoice)))
         return refuse(err, Text::tr("--name and --voice go with --add-family-card."));
     if (options.isSet(kAdd))

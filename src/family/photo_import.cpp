@@ -48,7 +48,7 @@ QString sizeProblem(QSize size, const QString& name)
 {
     if (qint64(size.width()) * size.height() > kMostPhotoPixels)
         return Text::tr("%1 is too big a picture (%2 x %3 pixels): Twindle takes photos of up "
-                              "to %4 million pixels.")
+                        "to %4 million pixels.")
             .arg(name)
             .arg(size.width())
             .arg(size.height())
