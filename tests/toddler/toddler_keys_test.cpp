@@ -1,3 +1,4 @@
+#include "gate_reader.h"
 #include "toddler_rig.h"
 
 #include "toddler/parent_gate.h"
@@ -31,17 +32,6 @@ struct ToddlerKeys : testing::Test {
     MainWindow& window = rig.window;
 };
 
-// The hint's number, read back from its words.
-int numberAskedFor(MainWindow& window)
-{
-    const auto* hint = window.findChild<QLabel*>(QStringLiteral("parentGateHint"));
-    for (int number = 100; hint != nullptr && number <= 999; ++number) {
-        if (hint->isVisible() && hint->text().contains(QString::fromStdString(numberInWords(number)) + " in digits"))
-            return number;
-    }
-    return 0;
-}
-
 // Through the lock the keys of play reach the board; Escape only asks the gate's question, and
 // while it is asked every key is the grown-up's: an arrow puts it away, digits and Enter answer.
 TEST_F(ToddlerKeys, PlayKeysReachTheBoardAndEscapeOnlyAsks)
@@ -58,12 +48,12 @@ TEST_F(ToddlerKeys, PlayKeysReachTheBoardAndEscapeOnlyAsks)
     EXPECT_TRUE(isUp(5));
 
     QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_GE(numberAskedFor(window), 100);
+    EXPECT_GE(test::numberAskedFor(window), 100);
     QTest::keyClick(&window, Qt::Key_Left);
     EXPECT_EQ(focus().card(), 5) << "the arrow was the grown-up's";
-    EXPECT_EQ(numberAskedFor(window), 0) << "and put the question away";
+    EXPECT_EQ(test::numberAskedFor(window), 0) << "and put the question away";
     QTest::keyClick(&window, Qt::Key_Escape);
-    QTest::keyClicks(&window, QString::number(numberAskedFor(window)));
+    QTest::keyClicks(&window, QString::number(test::numberAskedFor(window)));
     QTest::keyClick(&window, Qt::Key_Return);
     EXPECT_FALSE(rig.toddlerMode.isOn());
     EXPECT_EQ(faceUp(), 1) << "Enter answered the gate and turned no card";
