@@ -35,11 +35,6 @@ static_assert(std::ranges::all_of(SetupScreen::kPlayTimes,
                                   [](int minutes) { return rangeOf(&ToddlerSetup::minutes).holds(minutes); }),
               "every play time offered is one the settings keep");
 
-// The kinds' titles as game/card_kinds.cpp words them, for the translations: the game knows no Qt.
-[[maybe_unused]] constexpr const char* kKindTitles[] = {
-    QT_TRANSLATE_NOOP("twindle::CardKind", "Pictures"), QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and A"),
-    QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and a"), QT_TRANSLATE_NOOP("twindle::CardKind", "Family photos")};
-
 QSlider* volumeSlider(NumberRange range)
 {
     auto* slider = new QSlider(Qt::Horizontal);
