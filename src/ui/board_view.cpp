@@ -23,7 +23,7 @@ BoardView::BoardView(const Game& game, CardFaces& faces, QWidget* parent)
     setAttribute(Qt::WA_AcceptTouchEvents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::StrongFocus);
-    connect(&m_focus, &CardFocus::turnAsked, this, &BoardView::cardClicked);
+    connect(&m_focus, &CardFocus::turnAsked, this, &BoardView::playerTurned);
     connect(&m_focus, &CardFocus::moved, this, [this] { announceFocus(*this); });
     m_prepare.setSingleShot(true);
     connect(&m_prepare, &QTimer::timeout, this, &BoardView::prepareNextPicture);
@@ -150,7 +150,13 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
 void BoardView::pointerTurned(int slot)
 {
     m_focus.pointerUsed(slot);
-    emit cardClicked(slot);
+    playerTurned(slot);
+}
+
+void BoardView::playerTurned(int slot)
+{
+    if (!m_playerMayTurn || m_playerMayTurn())
+        emit cardClicked(slot);
 }
 
 // The keys of play are the board's; with Alt, Control or Meta a key is a command's, such as the

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QTouchEvent;
@@ -42,6 +43,9 @@ public:
     CardFaces& faces() { return m_faces; }
     // The keyboard's focus on the cards.
     CardFocus& focus() { return m_focus; }
+    // Whether the one at the board may turn a card now; while not (a friendly animal's turn), a
+    // click, a tap, a key, a switch or a screen reader's action turns nothing. Unset, always.
+    void setPlayerMayTurn(std::function<bool()> mayTurn) { m_playerMayTurn = std::move(mayTurn); }
 
 signals:
     // A press and a release on the same card of the game, or a tap on it: its slot.
@@ -69,6 +73,7 @@ private:
 
     void prepareNextPicture();
     void pointerTurned(int slot);
+    void playerTurned(int slot);
 
     const Game& m_game;
     CardFaces& m_faces;
@@ -78,6 +83,7 @@ private:
     std::vector<int> m_facesToPrepare;
     QTimer m_prepare;
     CardFocus m_focus{m_game, *this};
+    std::function<bool()> m_playerMayTurn;
 };
 
 } // namespace twindle

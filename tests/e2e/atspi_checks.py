@@ -7,6 +7,7 @@ the first thing wrong.
   atspi_checks.py cards N WORDS.tsv     N cards face down; one pressed says its word; the focus
                                         and the new name are announced
   atspi_checks.py gate                  Escape's question is an alert; prints the number it asks
+  atspi_checks.py turn-of NAME          the board says it is NAME's turn
   atspi_checks.py by-ear N WORDS.tsv    wins a game of N cards by their words alone
 """
 import re
@@ -116,6 +117,14 @@ def gate():
     print(numbers[0])
 
 
+def turn_of(name):
+    program = Twindle()
+    told = [node.name for node in program.everything() if (node.name or "").endswith("'s turn")]
+    if told != [f"{name}'s turn"]:
+        fail(f"whose turn it is reads {told}, not {name}'s")
+    print(f"ok: whose turn it is reads {told[0]!r}")
+
+
 def turn(program, index):
     """Takes the focus to a card with Home and Right, as the player hears it move, and turns it
     with Space; the word its name then says."""
@@ -178,6 +187,8 @@ if __name__ == "__main__":
         cards(int(arguments[0]), arguments[1])
     elif step == "gate":
         gate()
+    elif step == "turn-of":
+        turn_of(arguments[0])
     elif step == "by-ear":
         by_ear(int(arguments[0]), arguments[1])
     else:

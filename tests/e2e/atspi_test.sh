@@ -3,8 +3,9 @@
 # private D-Bus session and accessibility bus, in the real window under a window manager: every
 # control of the parent's setup screen has a name; the board's cards are objects of their own,
 # named for their place and face; one pressed through its action turns and says its word, and
-# the new name and the moving focus are announced; Escape's question is an alert that is
-# announced, and the number it asks for, typed, leads back to the window.
+# the new name and the moving focus are announced; whose turn it is, of two players, is read;
+# Escape's question is an alert that is announced, and the number it asks for, typed, leads back
+# to the window.
 # Usage: tests/e2e/atspi_test.sh path/to/twindle
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -40,5 +41,12 @@ xdotool type --delay 60 "$number"
 xdotool key Return
 wait_for_main_window "$game" || fail "typing the number read from the alert did not lead back to the window"
 pass "typing $number, read from the alert, led back to the window"
+kill "$game"; wait "$game" || true
+
+# Two players given on the command line start their game at once.
+QT_QPA_PLATFORM=xcb "$binary" --toddler --quiet --player Kitty --player Mum >"$work/together.log" 2>&1 &
+game=$!
+atspi turn-of Kitty || fail "whose turn it is is not readable"
+kill "$game"; wait "$game" || true
 rm -rf "$work"
 echo "atspi_test: passed"
