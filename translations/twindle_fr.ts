@@ -2,6 +2,127 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Minou</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Éléphant</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Girafe</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zèbre</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Canard</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Grenouille</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Dauphin</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Coccinelle</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Papillon</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Kangourou</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Cerf</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Cochon</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Écureuil</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Aigle</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Coq</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Mammouth</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Petit cheval</translation>
+    </message>
+</context>
+<context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 majuscule</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 minuscule</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>Le plateau, sans cartes</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>Le plateau, %1 cartes</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Les flèches vont de carte en carte ; Espace retourne une carte.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>carte %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, trouvée : %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, face cachée</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -59,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Photos de famille</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>À l’oreille : des cartes pareilles, reconnues à leurs mots</translation>
     </message>
 </context>
 <context>
@@ -219,6 +344,74 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Juste moi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n joueur, chacun son tour</numerusform>
+            <numerusform>%n joueurs, chacun son tour</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>On joue ensemble</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>C’est à %1</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Joueurs :</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Un animal ami :</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>Sa mémoire :</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Jouer ensemble en une seule équipe : une couleur, pas de tours</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>Chaque joueur a une couleur. Une bande de cette couleur autour du jeu montre à qui c&apos;est le tour, et son nom est dit. Une paire trouvée, le même joueur rejoue ; une erreur, c&apos;est au suivant. Les paires trouvées se rangent près de l&apos;image de celui qui les a trouvées.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 joue aussi</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>oublie beaucoup</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>oublie un peu</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>n&apos;oublie jamais</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -241,6 +434,13 @@
 Do you want to restart?</source>
         <translation>Une partie est en cours !
 Veux-tu recommencer ?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -327,6 +527,93 @@ Veux-tu recommencer ?</translation>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Photos de famille : créez d’abord au moins deux cartes</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Contacteurs</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Ces cartes se distinguent par les mots qu’elles disent : activez la voix.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Aucun : les touches, la souris et les doigts</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Un : le focus avance tout seul, le contacteur retourne la carte</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Deux : le contacteur 1 avance, le contacteur 2 retourne la carte</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Contacteurs :</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Avancer toutes les :</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>Le contacteur 1 envoie :</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>La touche qu’envoie le contacteur 1</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>Le contacteur 2 envoie :</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>La touche qu’envoie le contacteur 2</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Ignorer un appui dans les :</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Apprendre…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Puis appuyez sur le contacteur</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>appuyez sur le contacteur maintenant</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Appuyez sur le contacteur maintenant.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Échap est la sortie des grands : ce ne peut pas être un contacteur.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Cette touche ne peut pas être un contacteur : appuyez sur Apprendre puis sur une autre.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>L’autre contacteur envoie déjà %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>Le contacteur %1 envoie %2.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,127 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="he_IL">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>חתלתול</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>פינגווין</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>אריה</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>פיל</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>ג׳ירפה</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>זברה</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>ברווז</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>צפרדע</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>דולפין</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>פרת משה רבנו</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>פרפר</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>קנגורו</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>צבי</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>חזיר</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>סנאי</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>נשר</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>תרנגול</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>ממותה</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>סוסון</translation>
+    </message>
+</context>
+<context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 גדולה</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 קטנה</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>הלוח, אין קלפים</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>הלוח, %1 קלפים</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>מקשי החיצים עוברים מקלף לקלף; רווח הופך קלף.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>קלף %1 מתוך %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, נמצא: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, הפוך</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -59,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>תמונות משפחה</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>לפי השמיעה: קלפים זהים, מובחנים לפי המילים</translation>
     </message>
 </context>
 <context>
@@ -219,6 +344,74 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>רק אני</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n שחקנים בתורות</numerusform>
+            <numerusform>%n שחקנים בתורות</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>משחקים יחד</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>התור של %1</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>שחקנים:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>חיה ידידותית:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>הזיכרון שלה:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>לשחק יחד כקבוצה אחת: צבע אחד, בלי תורות</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>לכל שחקן יש צבע. פס בצבע הזה סביב הלוח מראה של מי התור, והשם שלו נאמר. מי שמצא זוג משחק שוב; מי שטעה – התור עובר לשחקן הבא. הזוגות שנמצאו נאספים ליד התמונה של מי שמצא אותם.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>אף אחד</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>גם %1 משחק</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>שוכח הרבה</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>שוכח קצת</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>אף פעם לא שוכח</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -241,6 +434,13 @@
 Do you want to restart?</source>
         <translation>יש משחק באמצע!
 להתחיל מחדש?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> שנ׳</translation>
     </message>
 </context>
 <context>
@@ -327,6 +527,93 @@ Do you want to restart?</source>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>תמונות משפחה: קודם צרו שני קלפים או יותר</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>שחקנים</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>מתגים</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>את הקלפים האלה מבדילים לפי המילים שהם אומרים: הפעילו את הקול.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>ללא: המקשים, העכבר והאצבעות</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>אחד: המיקוד מתקדם מעצמו, המתג הופך את הקלף</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>שניים: מתג 1 מתקדם, מתג 2 הופך את הקלף</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>מתגים:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>התקדמות כל:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>מתג 1 שולח:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>המקש שמתג 1 שולח</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>מתג 2 שולח:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>המקש שמתג 2 שולח</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>התעלמות מלחיצה תוך:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>למידה…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>ואז לחצו על המתג</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>לחצו על המתג עכשיו</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>לחצו על המתג עכשיו.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Escape הוא היציאה של המבוגרים: הוא לא יכול להיות מתג.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>המקש הזה לא יכול להיות מתג: לחצו על למידה ועל מקש אחר.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>המתג האחר כבר שולח %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>מתג %1 שולח %2.</translation>
     </message>
 </context>
 <context>

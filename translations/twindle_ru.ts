@@ -2,6 +2,127 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Animals</name>
+    <message>
+        <source>Kitty</source>
+        <translation>Котёнок</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Пингвин</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>Лев</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>Слон</translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation>Жираф</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Зебра</translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation>Утка</translation>
+    </message>
+    <message>
+        <source>Froggy</source>
+        <translation>Лягушонок</translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation>Дельфин</translation>
+    </message>
+    <message>
+        <source>Ladybug</source>
+        <translation>Божья коровка</translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation>Бабочка</translation>
+    </message>
+    <message>
+        <source>Kangaroo</source>
+        <translation>Кенгуру</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>Олень</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Свинка</translation>
+    </message>
+    <message>
+        <source>Squirrel</source>
+        <translation>Белка</translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Орёл</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Петух</translation>
+    </message>
+    <message>
+        <source>Mammoth</source>
+        <translation>Мамонт</translation>
+    </message>
+    <message>
+        <source>Horsey</source>
+        <translation>Лошадка</translation>
+    </message>
+</context>
+<context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>заглавная %1</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>строчная %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>Поле, карт нет</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>Поле, %1 карт</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Стрелки переходят от карты к карте; пробел переворачивает карту.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>карта %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, найдена: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, рубашкой вверх</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -59,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Семейные фото</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>На слух: одинаковые карты, различимые по словам</translation>
     </message>
 </context>
 <context>
@@ -219,6 +344,75 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayerList</name>
+    <message>
+        <source>Just me</source>
+        <translation>Только я</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players taking turns</source>
+        <translation>
+            <numerusform>%n игрок по очереди</numerusform>
+            <numerusform>%n игрока по очереди</numerusform>
+            <numerusform>%n игроков по очереди</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>Играем вместе</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>Ходит %1</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::PlayersPage</name>
+    <message>
+        <source>Players:</source>
+        <translation>Игроки:</translation>
+    </message>
+    <message>
+        <source>A friendly animal:</source>
+        <translation>Добрый зверёк:</translation>
+    </message>
+    <message>
+        <source>Its memory:</source>
+        <translation>Его память:</translation>
+    </message>
+    <message>
+        <source>Play together as one team: one colour, no turns</source>
+        <translation>Играть вместе одной командой: один цвет, без очерёдности</translation>
+    </message>
+    <message>
+        <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
+        <translation>У каждого игрока свой цвет. Полоса этого цвета вокруг поля показывает, чей ход, и называется имя. Нашёл пару — тот же игрок ходит снова; ошибся — ходит следующий. Найденные пары собираются у картинки того, кто их нашёл.</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Никто</translation>
+    </message>
+    <message>
+        <source>%1 plays too</source>
+        <translation>%1 тоже играет</translation>
+    </message>
+    <message>
+        <source>forgets a lot</source>
+        <translation>много забывает</translation>
+    </message>
+    <message>
+        <source>forgets a little</source>
+        <translation>немного забывает</translation>
+    </message>
+    <message>
+        <source>never forgets</source>
+        <translation>никогда не забывает</translation>
+    </message>
+</context>
+<context>
     <name>twindle::RestartDialog</name>
     <message>
         <source>Start New Game</source>
@@ -241,6 +435,13 @@
 Do you want to restart?</source>
         <translation>Игра ещё идёт!
 Начать заново?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
     </message>
 </context>
 <context>
@@ -328,6 +529,93 @@ Do you want to restart?</source>
     <message>
         <source>Family photos: make two cards or more first</source>
         <translation>Семейные фото: сначала сделайте две карточки или больше</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Игроки</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Кнопки</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Эти карты различают по словам, которые они говорят: включите голос.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Нет: клавиши, мышь и пальцы</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Одна: фокус переходит сам, кнопка переворачивает карту</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Две: кнопка 1 переходит дальше, кнопка 2 переворачивает карту</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Кнопки:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Шаг каждые:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>Кнопка 1 посылает:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>Клавиша, которую посылает кнопка 1</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>Кнопка 2 посылает:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>Клавиша, которую посылает кнопка 2</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Не считать нажатие в течение:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Запомнить…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Затем нажмите кнопку</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>нажмите кнопку сейчас</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Нажмите кнопку сейчас.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Escape — выход для взрослых: это не может быть кнопка.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Эта клавиша не может быть кнопкой: нажмите «Запомнить» и другую.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>Другая кнопка уже посылает %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>Кнопка %1 посылает %2.</translation>
     </message>
 </context>
 <context>
