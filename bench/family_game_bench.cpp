@@ -138,35 +138,10 @@ int savePhotos(const QString& folder)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Starts toddler mode on the family's photos and deals again, kRounds times, and prints how long
+// each took to reach the screen and how soon each first turn showed its face.
+int playRounds(MainWindow& window, twindle::ToddlerMode& toddler)
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--photos") {
-        const QCoreApplication core(argc, argv);  // Qt finds its image writers through it
-        return savePhotos(QString::fromLocal8Bit(argv[2]));
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    // Sounds are silence: the figures are the board's, not the sound server's.
-    const QTemporaryDir nothingListensHere;
-    qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
-    twindle::useOnlyBuiltInFonts();
-    QApplication app(argc, argv);
-    twindle::setUpApplication();
-
-    twindle::family::FamilyDeck deck;
-    twindle::CardFaces faces(&deck);
-    twindle::ToddlerSettings settings;
-    MainWindow window{faces};
-    twindle::ToddlerMode toddler(window, deck, settings, twindle::steadyClock());
-    toddler.setQuiet(true);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
-    if (toddler.reloadFamilyCards() < kPairs) {
-        std::fprintf(stderr, "family_game_bench: the deck in the data folder has fewer than %d cards\n", kPairs);
-        return 1;
-    }
     twindle::ToddlerSetup setup = toddler.settings().setup();
     setup.cardType = twindle::kFamilyPhotos;
     setup.startPairs = kPairs;
@@ -200,4 +175,36 @@ int main(int argc, char* argv[])
     report("family_first_turn", turns);
     std::printf("family_screen=%dx%d\n", window.screen()->size().width(), window.screen()->size().height());
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--photos") {
+        const QCoreApplication core(argc, argv);  // Qt finds its image writers through it
+        return savePhotos(QString::fromLocal8Bit(argv[2]));
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    // Sounds are silence: the figures are the board's, not the sound server's.
+    const QTemporaryDir nothingListensHere;
+    qputenv("PULSE_SERVER", "unix:" + nothingListensHere.filePath(QStringLiteral("native")).toLocal8Bit());
+    twindle::useOnlyBuiltInFonts();
+    QApplication app(argc, argv);
+    twindle::setUpApplication();
+
+    twindle::family::FamilyDeck deck;
+    twindle::CardFaces faces(&deck);
+    twindle::ToddlerSettings settings;
+    MainWindow window{faces};
+    twindle::ToddlerMode toddler(window, deck, settings, twindle::steadyClock());
+    toddler.setQuiet(true);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    if (toddler.reloadFamilyCards() < kPairs) {
+        std::fprintf(stderr, "family_game_bench: the deck in the data folder has fewer than %d cards\n", kPairs);
+        return 1;
+    }
+    return playRounds(window, toddler);
 }

@@ -60,6 +60,23 @@ void playEveryLevel(twindle::MainWindow& window, bool pictures, std::vector<doub
     }
 }
 
+// Plays every level of pictures and then of letters, and prints the reaction times.
+void playAndReport(twindle::MainWindow& window)
+{
+    std::vector<double> pictures;
+    std::vector<double> firstTurns;
+    std::set<std::string> seenFaces;
+    playEveryLevel(window, true, pictures, &firstTurns, seenFaces);
+    std::vector<double> letters;
+    std::set<std::string> ignored;
+    playEveryLevel(window, false, letters, nullptr, ignored);
+
+    twindle::report("toddler_picture", pictures);
+    twindle::report("toddler_letter", letters);
+    std::printf("reaction_toddler_first_turn_pictures=%zu\n", firstTurns.size());
+    twindle::report("toddler_first_turn", firstTurns);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -93,17 +110,6 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    std::vector<double> pictures;
-    std::vector<double> firstTurns;
-    std::set<std::string> seenFaces;
-    playEveryLevel(window, true, pictures, &firstTurns, seenFaces);
-    std::vector<double> letters;
-    std::set<std::string> ignored;
-    playEveryLevel(window, false, letters, nullptr, ignored);
-
-    twindle::report("toddler_picture", pictures);
-    twindle::report("toddler_letter", letters);
-    std::printf("reaction_toddler_first_turn_pictures=%zu\n", firstTurns.size());
-    twindle::report("toddler_first_turn", firstTurns);
+    playAndReport(window);
     return 0;
 }

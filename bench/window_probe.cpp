@@ -86,6 +86,21 @@ int ignoreErrors(Display*, XErrorEvent*)
     return 0;  // a window that goes away between two requests is no failure of the probe
 }
 
+// Starts the program measured, with its arguments; its process id.
+pid_t startProgram(char* command[])
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        // The caller reads this probe's output to its end: the program must not hold it open.
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDOUT_FILENO);
+        execvp(command[0], command);
+        std::perror("window_probe: exec");
+        _exit(127);
+    }
+    return child;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -108,15 +123,7 @@ int main(int argc, char* argv[])
     XSetErrorHandler(ignoreErrors);
 
     const Clock::time_point start = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        // The caller reads this probe's output to its end: the program must not hold it open.
-        const int nowhere = open("/dev/null", O_WRONLY);
-        dup2(nowhere, STDOUT_FILENO);
-        execvp(argv[3], argv + 3);
-        std::perror("window_probe: exec");
-        _exit(127);
-    }
+    const pid_t child = startProgram(argv + 3);
 
     while (Clock::now() - start < kGiveUpAfter) {
         const std::optional<Window> window = topLevelWindowNamed(display, title);

@@ -18,7 +18,8 @@ namespace twindle {
 class BoardGeometry;
 class CardFaces;
 
-// The board: paints the game's records as they stand, scaled to the space it has, and turns a
+// The board: paints the game's records as they stand, scaled to the space it has (its contents
+// rectangle: a layer over it may set margins and show things of its own there), and turns a
 // click or a tap on a card, or a key on the focused card (card_focus.h), into the index of the
 // card that was clicked. It keeps no game state of its own. A screen reader sees each card as an
 // object of its own (board_accessible.h).
