@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>großes %1</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>kleines %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>Das Spielfeld, keine Karten</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>Das Spielfeld, %1 Karten</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Die Pfeiltasten gehen von Karte zu Karte; die Leertaste dreht eine Karte um.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>Karte %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, gefunden: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, verdeckt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Familienfotos</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>Nach Gehör: gleiche Karten, an ihren Wörtern erkannt</translation>
     </message>
 </context>
 <context>
@@ -312,6 +358,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>Alle spielen zusammen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>%1 ist dran</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -377,6 +434,13 @@
 Do you want to restart?</source>
         <translation>Ein Spiel läuft gerade!
 Möchtest du neu anfangen?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -467,6 +531,89 @@ Möchtest du neu anfangen?</translation>
     <message>
         <source>Players</source>
         <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Taster</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Diese Karten unterscheidet man an ihren Wörtern: Schalten Sie die Stimme ein.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Keine: Tasten, Maus und Finger</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Einer: Der Fokus geht von selbst weiter, der Taster dreht die Karte um</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Zwei: Taster 1 geht weiter, Taster 2 dreht die Karte um</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Taster:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Weiter alle:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>Taster 1 sendet:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>Die Taste, die Taster 1 sendet</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>Taster 2 sendet:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>Die Taste, die Taster 2 sendet</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Druck ignorieren innerhalb:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Lernen…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Dann den Taster drücken</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>jetzt den Taster drücken</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Drücken Sie jetzt den Taster.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Escape ist der Ausgang der Erwachsenen: Es kann kein Taster sein.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Diese Taste kann kein Taster sein: Drücken Sie „Lernen“ und eine andere.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>Der andere Taster sendet schon %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>Taster %1 sendet %2.</translation>
     </message>
 </context>
 <context>

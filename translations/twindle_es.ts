@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 mayúscula</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 minúscula</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>El tablero, sin cartas</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>El tablero, %1 cartas</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Las flechas van de carta en carta; Espacio da la vuelta a una carta.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>carta %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, encontrada: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, boca abajo</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Fotos de la familia</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>De oído: cartas iguales, distintas por sus palabras</translation>
     </message>
 </context>
 <context>
@@ -312,6 +358,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>Jugamos juntos</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>Le toca a %1</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -377,6 +434,13 @@
 Do you want to restart?</source>
         <translation>¡Hay una partida en juego!
 ¿Quieres empezar de nuevo?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -467,6 +531,89 @@ Do you want to restart?</source>
     <message>
         <source>Players</source>
         <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Pulsadores</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Estas cartas se distinguen por las palabras que dicen: active la voz.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Ninguno: las teclas, el ratón y los dedos</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Uno: el foco avanza solo, el pulsador da la vuelta a la carta</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Dos: el pulsador 1 avanza, el pulsador 2 da la vuelta a la carta</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Pulsadores:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Avanzar cada:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>El pulsador 1 envía:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>La tecla que envía el pulsador 1</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>El pulsador 2 envía:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>La tecla que envía el pulsador 2</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Ignorar una pulsación en:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Aprender…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Luego pulse el pulsador</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>pulse el pulsador ahora</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Pulse el pulsador ahora.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Escape es la salida de los mayores: no puede ser un pulsador.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Esa tecla no puede ser un pulsador: pulse Aprender y otra.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>El otro pulsador ya envía %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>El pulsador %1 envía %2.</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 majuscule</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 minuscule</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>Le plateau, sans cartes</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>Le plateau, %1 cartes</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Les flèches vont de carte en carte ; Espace retourne une carte.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>carte %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, trouvée : %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, face cachée</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Photos de famille</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>À l’oreille : des cartes pareilles, reconnues à leurs mots</translation>
     </message>
 </context>
 <context>
@@ -312,6 +358,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>On joue ensemble</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>C’est à %1</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -331,7 +388,7 @@
     </message>
     <message>
         <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
-        <translation>Chaque joueur a une couleur. Une bande de cette couleur autour du jeu montre à qui c'est le tour, et son nom est dit. Une paire trouvée, le même joueur rejoue ; une erreur, c'est au suivant. Les paires trouvées se rangent près de l'image de celui qui les a trouvées.</translation>
+        <translation>Chaque joueur a une couleur. Une bande de cette couleur autour du jeu montre à qui c&apos;est le tour, et son nom est dit. Une paire trouvée, le même joueur rejoue ; une erreur, c&apos;est au suivant. Les paires trouvées se rangent près de l&apos;image de celui qui les a trouvées.</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -351,7 +408,7 @@
     </message>
     <message>
         <source>never forgets</source>
-        <translation>n'oublie jamais</translation>
+        <translation>n&apos;oublie jamais</translation>
     </message>
 </context>
 <context>
@@ -377,6 +434,13 @@
 Do you want to restart?</source>
         <translation>Une partie est en cours !
 Veux-tu recommencer ?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -467,6 +531,89 @@ Veux-tu recommencer ?</translation>
     <message>
         <source>Players</source>
         <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Contacteurs</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Ces cartes se distinguent par les mots qu’elles disent : activez la voix.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Aucun : les touches, la souris et les doigts</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Un : le focus avance tout seul, le contacteur retourne la carte</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Deux : le contacteur 1 avance, le contacteur 2 retourne la carte</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Contacteurs :</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Avancer toutes les :</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>Le contacteur 1 envoie :</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>La touche qu’envoie le contacteur 1</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>Le contacteur 2 envoie :</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>La touche qu’envoie le contacteur 2</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Ignorer un appui dans les :</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Apprendre…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Puis appuyez sur le contacteur</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>appuyez sur le contacteur maintenant</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Appuyez sur le contacteur maintenant.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Échap est la sortie des grands : ce ne peut pas être un contacteur.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Cette touche ne peut pas être un contacteur : appuyez sur Apprendre puis sur une autre.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>L’autre contacteur envoie déjà %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>Le contacteur %1 envoie %2.</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 גדולה</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 קטנה</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>הלוח, אין קלפים</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>הלוח, %1 קלפים</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>מקשי החיצים עוברים מקלף לקלף; רווח הופך קלף.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>קלף %1 מתוך %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, נמצא: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, הפוך</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>תמונות משפחה</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>לפי השמיעה: קלפים זהים, מובחנים לפי המילים</translation>
     </message>
 </context>
 <context>
@@ -312,6 +358,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>משחקים יחד</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>התור של %1</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -377,6 +434,13 @@
 Do you want to restart?</source>
         <translation>יש משחק באמצע!
 להתחיל מחדש?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> שנ׳</translation>
     </message>
 </context>
 <context>
@@ -467,6 +531,89 @@ Do you want to restart?</source>
     <message>
         <source>Players</source>
         <translation>שחקנים</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>מתגים</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>את הקלפים האלה מבדילים לפי המילים שהם אומרים: הפעילו את הקול.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>ללא: המקשים, העכבר והאצבעות</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>אחד: המיקוד מתקדם מעצמו, המתג הופך את הקלף</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>שניים: מתג 1 מתקדם, מתג 2 הופך את הקלף</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>מתגים:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>התקדמות כל:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>מתג 1 שולח:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>המקש שמתג 1 שולח</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>מתג 2 שולח:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>המקש שמתג 2 שולח</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>התעלמות מלחיצה תוך:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>למידה…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>ואז לחצו על המתג</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>לחצו על המתג עכשיו</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>לחצו על המתג עכשיו.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Escape הוא היציאה של המבוגרים: הוא לא יכול להיות מתג.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>המקש הזה לא יכול להיות מתג: לחצו על למידה ועל מקש אחר.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>המתג האחר כבר שולח %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>מתג %1 שולח %2.</translation>
     </message>
 </context>
 <context>

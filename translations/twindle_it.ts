@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 maiuscola</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 minuscola</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>Il tavolo, nessuna carta</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>Il tavolo, %1 carte</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Le frecce vanno da una carta all’altra; Spazio gira una carta.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>carta %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, trovata: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, coperta</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Foto di famiglia</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>A orecchio: carte uguali, riconosciute dalle parole</translation>
     </message>
 </context>
 <context>
@@ -312,6 +358,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>Giochiamo insieme</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>Tocca a %1</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -331,7 +388,7 @@
     </message>
     <message>
         <source>Each player has a colour. A band of that colour around the board shows whose turn it is, and their name is said. A pair found, the same player goes again; a miss, the next player. The pairs found collect by the finder&apos;s picture.</source>
-        <translation>Ogni giocatore ha un colore. Una fascia di quel colore intorno al gioco mostra a chi tocca, e se ne dice il nome. Trovata una coppia, lo stesso giocatore gioca ancora; sbagliato, tocca al successivo. Le coppie trovate si raccolgono accanto all'immagine di chi le ha trovate.</translation>
+        <translation>Ogni giocatore ha un colore. Una fascia di quel colore intorno al gioco mostra a chi tocca, e se ne dice il nome. Trovata una coppia, lo stesso giocatore gioca ancora; sbagliato, tocca al successivo. Le coppie trovate si raccolgono accanto all&apos;immagine di chi le ha trovate.</translation>
     </message>
     <message>
         <source>Nobody</source>
@@ -347,7 +404,7 @@
     </message>
     <message>
         <source>forgets a little</source>
-        <translation>dimentica un po'</translation>
+        <translation>dimentica un po&apos;</translation>
     </message>
     <message>
         <source>never forgets</source>
@@ -377,6 +434,13 @@
 Do you want to restart?</source>
         <translation>C’è una partita in corso!
 Vuoi ricominciare?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -467,6 +531,89 @@ Vuoi ricominciare?</translation>
     <message>
         <source>Players</source>
         <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Sensori</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Queste carte si distinguono dalle parole che dicono: attivate la voce.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Nessuno: i tasti, il mouse e le dita</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Uno: il focus avanza da solo, il sensore gira la carta</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Due: il sensore 1 avanza, il sensore 2 gira la carta</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Sensori:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Avanza ogni:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>Il sensore 1 invia:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>Il tasto che invia il sensore 1</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>Il sensore 2 invia:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>Il tasto che invia il sensore 2</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Ignora una pressione entro:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Impara…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Poi premete il sensore</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>premete il sensore ora</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Premete il sensore ora.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Esc è l’uscita dei grandi: non può essere un sensore.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Quel tasto non può essere un sensore: premete Impara e un altro.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>L’altro sensore invia già %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>Il sensore %1 invia %2.</translation>
     </message>
 </context>
 <context>

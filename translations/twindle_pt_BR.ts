@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>%1 maiúsculo</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>%1 minúsculo</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>O tabuleiro, sem cartas</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>O tabuleiro, %1 cartas</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>As setas vão de carta em carta; Espaço vira uma carta.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>carta %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, encontrada: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, virada para baixo</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Fotos da família</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>De ouvido: cartas iguais, diferenciadas pelas palavras</translation>
     </message>
 </context>
 <context>
@@ -312,6 +358,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>Jogando juntos</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>É a vez de %1</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -377,6 +434,13 @@
 Do you want to restart?</source>
         <translation>Tem um jogo em andamento!
 Você quer recomeçar?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -467,6 +531,89 @@ Você quer recomeçar?</translation>
     <message>
         <source>Players</source>
         <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Acionadores</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Estas cartas se distinguem pelas palavras que dizem: ligue a voz.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Nenhum: as teclas, o mouse e os dedos</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Um: o foco avança sozinho, o acionador vira a carta</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Dois: o acionador 1 avança, o acionador 2 vira a carta</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Acionadores:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Avançar a cada:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>O acionador 1 envia:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>A tecla que o acionador 1 envia</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>O acionador 2 envia:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>A tecla que o acionador 2 envia</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Ignorar um toque em:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Aprender…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Depois aperte o acionador</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>aperte o acionador agora</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Aperte o acionador agora.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Esc é a saída dos adultos: não pode ser um acionador.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Essa tecla não pode ser um acionador: aperte Aprender e outra.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>O outro acionador já envia %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>O acionador %1 envia %2.</translation>
     </message>
 </context>
 <context>

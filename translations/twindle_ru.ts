@@ -81,6 +81,48 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>capital %1</source>
+        <translation>заглавная %1</translation>
+    </message>
+    <message>
+        <source>small %1</source>
+        <translation>строчная %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>The board, no cards</source>
+        <translation>Поле, карт нет</translation>
+    </message>
+    <message>
+        <source>The board, %1 cards</source>
+        <translation>Поле, %1 карт</translation>
+    </message>
+    <message>
+        <source>The arrow keys go from card to card; Space turns a card over.</source>
+        <translation>Стрелки переходят от карты к карте; пробел переворачивает карту.</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>карта %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1, found: %2</source>
+        <translation>%1, найдена: %2</translation>
+    </message>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, рубашкой вверх</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>twindle::AboutBox</name>
     <message>
         <source>Twindle! For Toddlers vers 1.0</source>
@@ -138,6 +180,10 @@
     <message>
         <source>Family photos</source>
         <translation>Семейные фото</translation>
+    </message>
+    <message>
+        <source>By ear: cards alike, told apart by their words</source>
+        <translation>На слух: одинаковые карты, различимые по словам</translation>
     </message>
 </context>
 <context>
@@ -313,6 +359,17 @@
     </message>
 </context>
 <context>
+    <name>twindle::PlayersBand</name>
+    <message>
+        <source>Playing together</source>
+        <translation>Играем вместе</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>Ходит %1</translation>
+    </message>
+</context>
+<context>
     <name>twindle::PlayersPage</name>
     <message>
         <source>Players:</source>
@@ -378,6 +435,13 @@
 Do you want to restart?</source>
         <translation>Игра ещё идёт!
 Начать заново?</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SecondsBox</name>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
     </message>
 </context>
 <context>
@@ -469,6 +533,89 @@ Do you want to restart?</source>
     <message>
         <source>Players</source>
         <translation>Игроки</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Кнопки</translation>
+    </message>
+    <message>
+        <source>These cards are told apart by the words they say: switch the voice on.</source>
+        <translation>Эти карты различают по словам, которые они говорят: включите голос.</translation>
+    </message>
+</context>
+<context>
+    <name>twindle::SwitchPage</name>
+    <message>
+        <source>None: the keys, the mouse and the fingers</source>
+        <translation>Нет: клавиши, мышь и пальцы</translation>
+    </message>
+    <message>
+        <source>One: the focus steps on by itself, the switch turns the card</source>
+        <translation>Одна: фокус переходит сам, кнопка переворачивает карту</translation>
+    </message>
+    <message>
+        <source>Two: switch 1 steps on, switch 2 turns the card</source>
+        <translation>Две: кнопка 1 переходит дальше, кнопка 2 переворачивает карту</translation>
+    </message>
+    <message>
+        <source>Switches:</source>
+        <translation>Кнопки:</translation>
+    </message>
+    <message>
+        <source>Step every:</source>
+        <translation>Шаг каждые:</translation>
+    </message>
+    <message>
+        <source>Switch 1 sends:</source>
+        <translation>Кнопка 1 посылает:</translation>
+    </message>
+    <message>
+        <source>The key switch 1 sends</source>
+        <translation>Клавиша, которую посылает кнопка 1</translation>
+    </message>
+    <message>
+        <source>Switch 2 sends:</source>
+        <translation>Кнопка 2 посылает:</translation>
+    </message>
+    <message>
+        <source>The key switch 2 sends</source>
+        <translation>Клавиша, которую посылает кнопка 2</translation>
+    </message>
+    <message>
+        <source>Ignore a press within:</source>
+        <translation>Не считать нажатие в течение:</translation>
+    </message>
+    <message>
+        <source>Learn…</source>
+        <translation>Запомнить…</translation>
+    </message>
+    <message>
+        <source>Then press the switch</source>
+        <translation>Затем нажмите кнопку</translation>
+    </message>
+    <message>
+        <source>press the switch now</source>
+        <translation>нажмите кнопку сейчас</translation>
+    </message>
+    <message>
+        <source>Press the switch now.</source>
+        <translation>Нажмите кнопку сейчас.</translation>
+    </message>
+    <message>
+        <source>Escape is the grown-ups&apos; way out: it cannot be a switch.</source>
+        <translation>Escape — выход для взрослых: это не может быть кнопка.</translation>
+    </message>
+    <message>
+        <source>That key cannot be a switch: press Learn and another.</source>
+        <translation>Эта клавиша не может быть кнопкой: нажмите «Запомнить» и другую.</translation>
+    </message>
+    <message>
+        <source>The other switch sends %1 already.</source>
+        <translation>Другая кнопка уже посылает %1.</translation>
+    </message>
+    <message>
+        <source>Switch %1 sends %2.</source>
+        <translation>Кнопка %1 посылает %2.</translation>
     </message>
 </context>
 <context>

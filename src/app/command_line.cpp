@@ -84,7 +84,8 @@ int usageError(const QString& message)
 }
 
 // The groups of options that choose how the program starts, in the order --help lists them.
-const OptionGroup* const kOptionGroups[] = {&kToddlerGameOptions, &kPlayerOptions, &kLanguageOptions};
+const OptionGroup* const kOptionGroups[] = {&kToddlerGameOptions, &kPlayerOptions, &kLanguageOptions,
+                                                &kSwitchOptions};
 
 // Every option but --help and --version, in the order --help lists them.
 void declareOptions(QCommandLineParser& parser)

@@ -60,4 +60,7 @@ extern const OptionGroup kLanguageOptions;
 // What --language asks for, read before the options are, so that --help speaks it.
 std::optional<QString> languageAsked(const QStringList& arguments);
 
+// The options of play with switches: --switches, --scan-seconds.
+extern const OptionGroup kSwitchOptions;
+
 } // namespace twindle

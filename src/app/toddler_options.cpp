@@ -63,8 +63,15 @@ std::optional<QString> read(const QCommandLineParser& parser, LaunchOptions& lau
         const CardKind* kind = findCardKind(name.toStdString());
         if (kind == nullptr)
             return Text::tr("--kind %1: not a kind of cards (%2)").arg(name, kindNames());
+        if (kind->needsVoice && launch.quiet)
+            return QStringLiteral("--kind %1: its cards are told apart only by the words they say, so it cannot be "
+                                  "played with --quiet")
+                .arg(name);
         cardType = kind->cardType;
-        launch.setupChanges.push_back([type = kind->cardType](ToddlerSetup& setup) { setup.cardType = type; });
+        launch.setupChanges.push_back([kind](ToddlerSetup& setup) {
+            setup.cardType = kind->cardType;
+            setup.voice = setup.voice || kind->needsVoice;  // chosen by name, it is played as it needs
+        });
     }
     if (auto wrong = readNumber(parser, QStringLiteral("pairs"), rangeOf(&ToddlerSetup::startPairs), launch.pairs))
         return wrong;

@@ -43,3 +43,19 @@ twindle_say_words(en words.tsv cmu_us_slt_arctic_hts festvox-us-slt-hts)
 # has Festival voices for Russian (179 MB), Finnish, Czech, Catalan, Spanish and Hindi; they are
 # left out for the build's time and size, and the parents of those languages record the words.
 twindle_say_words(it words_it.tsv lp_diphone festvox-italp16k)
+
+# The pictures' words as text too, for a screen reader to say in the reader's own voice and
+# language: generated from the English table, each marked for translation (lupdate reads the
+# generated file among the library's sources).
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/speech/words.tsv speechRows REGEX "^[^#]" ENCODING UTF-8)
+set(wordTexts "")
+foreach(row IN LISTS speechRows)
+    if(row MATCHES "^([0-9][0-9][0-9]+)\t([^\t]+)\t")
+        string(REPLACE "\\" "\\\\" text "${CMAKE_MATCH_2}")
+        string(REPLACE "\"" "\\\"" text "${text}")
+        string(APPEND wordTexts "    {${CMAKE_MATCH_1}, QT_TRANSLATE_NOOP(\"twindle::CardWords\", \"${text}\")},\n")
+    endif()
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/word_texts.inc CONTENT "${wordTexts}" @ONLY)
+target_sources(twindle_assets PRIVATE word_texts.cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/word_texts.inc)
+target_include_directories(twindle_assets PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)

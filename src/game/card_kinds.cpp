@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+// Marks a kind's title for the translations: lupdate finds the titles by this name, and the
+// windows translate them in the context "twindle::CardKind". The game itself knows no Qt.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace twindle {
 
 namespace {
@@ -40,19 +44,24 @@ int capitalsWord(int letter)
 
 constexpr CardLook kPictureLook{CardArt::Picture, {}, {}, {}};
 constexpr CardLook kPhotoLook{CardArt::Photo, {}, {}, {}};
+constexpr CardLook kEarLook{CardArt::Ear, {}, {}, {}};
 constexpr CardLook kLetterLook{CardArt::Letter, "?", "prettyblue", "dove"};
 constexpr FaceRange kCapitals{'A', 26, 0};
 
 // The family's photos come and go: their count is the program's (FaceCounts).
 constexpr CardKind kKinds[] = {
-    {kPictureCards, "pictures", "Pictures", &MainForm::card, {kFirstCardFront, kCardFrontCount, 0},
-     samePicture, kPictureLook, true, {kFirstCardFront, kFirstCardFront}, ownWord},
-    {kSameCapitals, "capitals", "Letters: A and A", &MainForm::capCard, kCapitals, sameLetter,
-     kLetterLook, true, {'A', 'A'}, capitalsWord},
-    {kCapitalAndSmall, "capital-small", "Letters: A and a", &MainForm::capCard,
-     {'A', 26, kCaseDistance}, sameLetter, kLetterLook, true, {'A', 'a'}, capitalsWord},
-    {kFamilyPhotos, "family", "Family photos", &MainForm::card, {kFirstFamilyFace, 0, 0}, samePicture,
-     kPhotoLook, false, {}, ownWord},
+    {kPictureCards, "pictures", QT_TRANSLATE_NOOP("twindle::CardKind", "Pictures"), &MainForm::card,
+     {kFirstCardFront, kCardFrontCount, 0}, samePicture, kPictureLook, true, {kFirstCardFront, kFirstCardFront},
+     ownWord},
+    {kSameCapitals, "capitals", QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and A"), &MainForm::capCard,
+     kCapitals, sameLetter, kLetterLook, true, {'A', 'A'}, capitalsWord},
+    {kCapitalAndSmall, "capital-small", QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and a"),
+     &MainForm::capCard, {'A', 26, kCaseDistance}, sameLetter, kLetterLook, true, {'A', 'a'}, capitalsWord},
+    {kFamilyPhotos, "family", QT_TRANSLATE_NOOP("twindle::CardKind", "Family photos"), &MainForm::card,
+     {kFirstFamilyFace, 0, 0}, samePicture, kPhotoLook, false, {}, ownWord},
+    // Played by ear: the pictures' faces, each saying its word, all looking alike.
+    {kByEar, "by-ear", QT_TRANSLATE_NOOP("twindle::CardKind", "By ear: cards alike, told apart by their words"),
+     &MainForm::card, {kFirstCardFront, kCardFrontCount, 0}, samePicture, kEarLook, false, {}, ownWord, true},
 };
 
 } // namespace

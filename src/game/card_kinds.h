@@ -19,6 +19,7 @@ constexpr Integer kPictureCards = 0;
 constexpr Integer kSameCapitals = 1;     // a pair is the same capital twice
 constexpr Integer kCapitalAndSmall = 2;  // a pair is a capital and its small letter
 constexpr Integer kFamilyPhotos = 3;     // a pair is one of the family's own photos twice
+constexpr Integer kByEar = 4;            // a pair is the same word twice, the faces all alike
 
 // The family's photos are faces 1001 on, one a photo, as many as the deck handed to the program
 // holds (FaceCounts).
@@ -37,6 +38,7 @@ enum class CardArt {
     Picture,  // face down the card back, face up the card-front picture whose id is the face
     Letter,   // a caption on a coloured ground: the face's character when up
     Photo,    // face down the card back, face up the family's photo of that face
+    Ear,      // face down the card back, face up an ear whatever the face, found its picture
 };
 
 struct CardLook {
@@ -62,6 +64,8 @@ struct CardKind {
     // The word a card says when it turns up with this face: a picture's subject by its id, a
     // letter's name by its capital's code.
     int (*word)(int face) = nullptr;
+    // Whether the cards are told apart only by their words, so that a game needs the voice.
+    bool needsVoice = false;
 };
 
 // Every kind, in the order of their CardType.

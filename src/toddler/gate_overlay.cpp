@@ -1,10 +1,12 @@
 #include "gate_overlay.h"
 
+#include "toddler/gate_accessible.h"
 #include "toddler/gate_pad.h"
 #include "toddler/number_words.h"
 #include "toddler/toddler_log.h"
 #include "ui/window_language.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QRandomGenerator>
 
@@ -34,6 +36,7 @@ GateOverlay::GateOverlay(QWidget& board)
              // In the parent's language, which may change between two questions.
              [](int number) { return numberInWords(number, windowLanguage().toStdString()); })
 {
+    QAccessible::installFactory(gateAccessibleFactory);  // once: Qt keeps each factory once
     m_clock.start();
     m_patience.setSingleShot(true);
     connect(&m_patience, &QTimer::timeout, this, &GateOverlay::waitForKey);
@@ -169,8 +172,10 @@ void GateOverlay::showHint(bool shown)
     if (m_hint == nullptr) {
         // Small and calm: a child sees a quiet line of text, nothing to play with. Made only when
         // a grown-up first asks, so that the window opens without it.
-        m_hint = new QLabel(&m_board);
+        // Named before it is on the board, where a screen reader may look at it at once.
+        m_hint = new QLabel;
         m_hint->setObjectName(QStringLiteral("parentGateHint"));
+        m_hint->setParent(&m_board);
         m_hint->setStyleSheet(QStringLiteral("QLabel { background: rgba(40, 40, 40, 150); color: white; "
                                              "border-radius: 6px; padding: 4px 10px; font-size: 13px; }"));
         m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);

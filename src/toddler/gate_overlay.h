@@ -29,8 +29,7 @@ public:
 
     // Puts the question away, unanswered.
     void close();
-
-    // Whether the question is being asked, by key or by touch.
+    // Whether the question is being asked, by key or by touch: then the keys are the grown-up's.
     bool isAsking() const { return m_gate.step() == ParentGate::Step::Asking; }
 
     // The spot to hold is there while the window is locked.

@@ -32,6 +32,7 @@ PlayTogether::PlayTogether(MainWindow& window, const GateOverlay& gate, std::vec
         m_friend.emplace(friendMemory, m_random);
     m_band = new PlayersBand(window.board(), window.game(), window.faces(), m_players, m_turns);
     window.board().installEventFilter(this);
+    window.board().setPlayerMayTurn([this] { return !friendsTurn(); });
     connect(&window, &MainWindow::cardTurnedUp, this, &PlayTogether::onCardTurnedUp);
     connect(&window, &MainWindow::tryJudged, this, &PlayTogether::onTryJudged);
     connect(&window, &MainWindow::celebrationStarted, m_band.data(), [this] { m_band->setCelebrating(true); });
@@ -41,6 +42,7 @@ PlayTogether::PlayTogether(MainWindow& window, const GateOverlay& gate, std::vec
 
 PlayTogether::~PlayTogether()
 {
+    m_window.board().setPlayerMayTurn({});
     if (m_band) {
         delete m_band;
         m_window.board().setContentsMargins(0, 0, 0, 0);

@@ -27,6 +27,7 @@ PlayersBand::PlayersBand(QWidget& board, const Game& game, CardFaces& faces, std
     setAttribute(Qt::WA_TransparentForMouseEvents);
     board.installEventFilter(this);
     layOut();
+    tellTurn();
     show();
     lower();  // the parent gate and the end of play time lie over it
 }
@@ -42,6 +43,17 @@ void PlayersBand::setCelebrating(bool celebrating)
 void PlayersBand::refresh()
 {
     update(QRegion(rect()).subtracted(m_board.contentsRect()));
+    tellTurn();
+}
+
+// A screen reader reads whose turn it is in the band's name; Qt announces each new name.
+void PlayersBand::tellTurn()
+{
+    const QString told = m_turns.together()
+                             ? tr("Playing together")
+                             : tr("%1's turn").arg(m_players.at(std::size_t(m_turns.current())).name);
+    if (accessibleName() != told)
+        setAccessibleName(told);
 }
 
 bool PlayersBand::eventFilter(QObject* watched, QEvent* event)

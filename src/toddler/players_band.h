@@ -19,7 +19,7 @@ class Game;
 //
 // It lies over the board (whose contents margins it sets, so that the cards are laid out inside
 // it; whoever removes it gives the board its margins back) and lets every click and touch through
-// to it.
+// to it. Its accessible name says whose turn it is.
 class PlayersBand final : public QWidget {
     Q_OBJECT
 
@@ -38,6 +38,7 @@ protected:
 
 private:
     void layOut();
+    void tellTurn();
     void paintBand(QPainter& painter) const;
     QColor edgeColour(int edge) const;
 

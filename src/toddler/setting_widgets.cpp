@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <utility>
 
 namespace twindle {
 
@@ -99,8 +100,12 @@ ToddlerSetup setupShown(const QWidget& screen, ToddlerSetup setup)
         const QVariant value = widget ? shown(*widget) : QVariant();
         if (!value.isValid())
             continue;
+        // The member's type is taken from the class, not from `setup`: GCC 12 cannot apply the
+        // member pointer to a captured object of a class with a QString in it.
         std::visit(
-            [&]<typename Value>(Value ToddlerSetup::*field) { setup.*field = fromVariant<Value>(value); },
+            [&](auto field) {
+                setup.*field = fromVariant<std::remove_cvref_t<decltype(std::declval<ToddlerSetup&>().*field)>>(value);
+            },
             row.field);
     }
     return setup;

@@ -5,6 +5,8 @@
 #include "toddler/language_page.h"
 #include "toddler/players_page.h"
 #include "toddler/setting_widgets.h"
+#include "toddler/switch_page.h"
+#include "toddler/voice_needed.h"
 #include "toolkit/window/forms.h"
 #include "ui/twips_geometry.h"
 
@@ -32,11 +34,6 @@ constexpr qreal kPoints = 15;
 static_assert(std::ranges::all_of(SetupScreen::kPlayTimes,
                                   [](int minutes) { return rangeOf(&ToddlerSetup::minutes).holds(minutes); }),
               "every play time offered is one the settings keep");
-
-// The kinds' titles as game/card_kinds.cpp words them, for the translations: the game knows no Qt.
-[[maybe_unused]] constexpr const char* kKindTitles[] = {
-    QT_TRANSLATE_NOOP("twindle::CardKind", "Pictures"), QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and A"),
-    QT_TRANSLATE_NOOP("twindle::CardKind", "Letters: A and a"), QT_TRANSLATE_NOOP("twindle::CardKind", "Family photos")};
 
 QSlider* volumeSlider(NumberRange range)
 {
@@ -68,6 +65,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     addPage(game, tr("Game"));
     addPage(new PlayersPage(arialFont(kPoints * 0.8)), tr("Players"));
     addPage(new LanguagePage, tr("Language"));
+    addPage(new SwitchPage, tr("Switches"));
 
     // The way out, said before the way in: the screen stays locked until a grown-up uses it.
     auto* wayOut = new QLabel(tr("The game then fills the screen and stays there. To leave it, press Escape "
@@ -86,6 +84,7 @@ SetupScreen::SetupScreen(const ToddlerSetup& setup, int familyPairs, QWidget* pa
     showSetup(*this, setup);
     findChild<QSlider*>(QStringLiteral("voiceVolume"))->setEnabled(setup.voice);
     setFamilyPairs(familyPairs);
+    watchVoiceNeeded(*this);
     adjustSize();
     centreOnScreen(*this);
 }

@@ -109,11 +109,18 @@ bool ToddlerLock::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-// Every key goes to the gate, and no key reaches the window's shortcuts or its widgets.
+// Escape, and every key while the gate asks, go to the gate; a key of play goes to the board,
+// and any other to the gate, which lets a child's key pass unheeded. No key reaches the window's
+// shortcuts or its widgets.
 bool ToddlerLock::filterKey(QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress: m_gate.pressKey(static_cast<QKeyEvent*>(event)->key()); return true;
+    case QEvent::KeyPress: {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (m_gate.isAsking() || key.key() == Qt::Key_Escape || !m_playKeys || !m_playKeys(key))
+            m_gate.pressKey(key.key());
+        return true;
+    }
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride: return true;
     default: return false;

@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
+class QKeyEvent;
 class QMainWindow;
 
 namespace twindle {
@@ -16,9 +19,10 @@ class GateOverlay;
 // another window takes the activation, the board takes it back. On X11 the keyboard and the
 // pointer are held (toolkit/input_grab.h), and on Wayland the compositor is asked for its own
 // keys while the board has the keyboard (toolkit/shortcuts_inhibitor.h), so that the window
-// manager's and desktop's keys reach the game, which ignores every key but the gate's: each goes
-// to the parent gate (gate_overlay.h), the only way out, whose spot to hold on a touch screen
-// shows while the lock is engaged.
+// manager's and desktop's keys reach the game, which ignores every key but the gate's and those
+// of play: Escape, and every key while the question is asked, go to the parent gate
+// (gate_overlay.h), the only way out, whose spot to hold on a touch screen shows while the lock
+// is engaged; the keys of play go to the board.
 //
 // Every refusal is told to the log category twindle.toddler, at info level.
 class ToddlerLock final : public QObject {
@@ -35,6 +39,9 @@ public:
     // program's own does not take them away.
     void holdInput();
 
+    // Where a key goes that is not the gate's: it says whether the key was one of play.
+    void setPlayKeys(std::function<bool(const QKeyEvent& key)> play) { m_playKeys = std::move(play); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,6 +54,7 @@ private:
 
     QMainWindow& m_window;
     GateOverlay& m_gate;
+    std::function<bool(const QKeyEvent& key)> m_playKeys;
     ShortcutsInhibitor m_shortcuts;
     QTimer m_holdRetry;
     QTimer m_restoreCheck;

@@ -29,7 +29,12 @@ ToddlerMode::ToddlerMode(MainWindow& window, family::FamilyDeck& deck, ToddlerSe
     , m_gate(window.board())
     , m_lock(window, m_gate)
     , m_clock(std::move(clock))
+    , m_switchPlay(window.board(), [this] { return now(); })
 {
+    // In the friendly animal's turn the child's keys and switches turn nothing, as its clicks do not.
+    m_lock.setPlayKeys([this](const QKeyEvent& key) {
+        return !(m_together && m_together->friendsTurn()) && m_switchPlay.pressKey(key);
+    });
     auto* enterKey = new QAction(&window);
     enterKey->setObjectName(QStringLiteral("toddlerModeItem"));
     enterKey->setShortcut(Qt::Key_F11);
@@ -72,6 +77,10 @@ void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
     if (isOn())
         return;
     m_setup = setup.clamped();
+    if (findCardKind(m_setup.cardType)->needsVoice && (!m_setup.voice || m_quiet)) {
+        qCWarning(lcToddler) << "cards told apart by their words need the voice";
+        return;
+    }
     const bool family = m_setup.cardType == kFamilyPhotos;
     const int mostPairs = family ? reloadFamilyCards() : kMostPairs;
     if (mostPairs < kFewestPairs) {
@@ -95,6 +104,7 @@ void ToddlerMode::start(const ToddlerSetup& setup, std::optional<int> pairs)
     m_window.setMenuShown(false);
     m_window.showFullScreenBoard();
     m_lock.engage();
+    m_switchPlay.start(m_setup);
 }
 
 int ToddlerMode::reloadFamilyCards()
@@ -136,6 +146,7 @@ void ToddlerMode::leave()
     if (!isOn())
         return;
     m_lock.release();
+    m_switchPlay.stop();
     delete m_allDone;
     delete m_together;
     m_plan.reset();

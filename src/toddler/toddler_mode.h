@@ -2,6 +2,7 @@
 
 #include "toddler/gate_overlay.h"
 #include "toddler/play_plan.h"
+#include "toddler/switch_play.h"
 #include "toddler/toddler_lock.h"
 #include "toddler/toddler_settings.h"
 #include "toolkit/core/steady_clock.h"
@@ -77,6 +78,7 @@ private:
     QPointer<AllDoneScreen> m_allDone;
     QPointer<PlayTogether> m_together;  // when several take turns
     MillisecondClock m_clock;
+    SwitchPlay m_switchPlay;
     bool m_quiet = false;
     std::optional<QString> m_wordsLanguage;
 };

@@ -87,12 +87,13 @@ void ToddlerSettings::checkReadable()
 }
 
 // A text the program does not take (a language it lacks, say) is told once, here; reading the
-// setup then gives the default in its place.
+// setup then gives the default in its place, as it does, untold, for a text the file lacks.
 void ToddlerSettings::tellUnknownTexts() const
 {
     for (const SettingRow& row : kSettingRows) {
         const QString value = m_settings->value(keyOf(row)).toString();
-        if (std::holds_alternative<QString ToddlerSetup::*>(row.field) && row.accepts && !row.accepts(value))
+        const bool told = std::holds_alternative<QString ToddlerSetup::*>(row.field) && m_settings->contains(keyOf(row));
+        if (told && row.accepts && !row.accepts(value))
             qCWarning(lcToddler).noquote() << "the settings give" << keyOf(row) << "as" << value
                                            << "which this Twindle does not have; it keeps its default";
     }

@@ -4,6 +4,7 @@
 #include "game/card_kinds.h"
 #include "game/game_types.h"
 #include "toddler/animals.h"
+#include "toddler/switch_keys.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,14 @@ struct ToddlerSetup {
     int voiceVolume = 100;  // percent
     int soundVolume = 100;  // percent: the pair sounds
     int minutes = 0;        // play time; 0 for no limit
+    // Switches (switch_scan.h): none (0), one that turns the card the focus steps to by itself
+    // every scanMs, or two, the first stepping and the second turning; the key each sends; and
+    // how soon a switch pressed again is heard.
+    int switches = 0;
+    int scanMs = 2000;
+    int repeatMs = 500;
+    QString switchOneKey = QLatin1String("Space");  // what a switch interface sends most often
+    QString switchTwoKey = QLatin1String("Return");
     QString language = {};  // of the windows and the gate (assets/languages.h); empty: the system's
     QString wordsLanguage = {};  // of the cards' words; empty: the windows'
     QStringList players = {};  // who takes turns, the child first: family cards' or other names
@@ -75,6 +84,11 @@ inline constexpr SettingRow kSettingRows[] = {
     {"voiceVolume", &ToddlerSetup::voiceVolume, {0, 100, std::nullopt}},
     {"soundVolume", &ToddlerSetup::soundVolume, {0, 100, std::nullopt}},
     {"minutes", &ToddlerSetup::minutes, {5, 60, 0}},
+    {"switches", &ToddlerSetup::switches, {1, 2, 0}},
+    {"scanMs", &ToddlerSetup::scanMs, {500, 10000, std::nullopt}},
+    {"repeatMs", &ToddlerSetup::repeatMs, {0, 2000, std::nullopt}},
+    {"switchOneKey", &ToddlerSetup::switchOneKey, {}, isSwitchKeyName},
+    {"switchTwoKey", &ToddlerSetup::switchTwoKey, {}, isSwitchKeyName},
     {"language", &ToddlerSetup::language, {}, isLanguageChoice},
     {"wordsLanguage", &ToddlerSetup::wordsLanguage, {}, isLanguageChoice},
     {"players", &ToddlerSetup::players, {0, 4, std::nullopt}, isPlayerName},

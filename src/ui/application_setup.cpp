@@ -1,8 +1,10 @@
 #include "application_setup.h"
 
 #include "assets/fonts.h"
+#include "ui/board_accessible.h"
 #include "ui/board_style.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPixmapCache>
 
@@ -27,6 +29,7 @@ void setUpApplication()
     QApplication::setStyle(new BoardStyle);
     QApplication::setFont(arialFont(9));
     QPixmapCache::setCacheLimit(kStylePictureCacheKilobytes);
+    QAccessible::installFactory(boardAccessibleFactory);
 }
 
 } // namespace twindle

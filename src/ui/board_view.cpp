@@ -3,9 +3,11 @@
 #include "game/board_grid.h"
 #include "ui/board_geometry.h"
 #include "game/tag_text.h"
+#include "ui/board_accessible.h"
 #include "ui/board_painter.h"
 #include "ui/qt_colour.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTouchEvent>
@@ -20,6 +22,9 @@ BoardView::BoardView(const Game& game, CardFaces& faces, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&m_focus, &CardFocus::turnAsked, this, &BoardView::playerTurned);
+    connect(&m_focus, &CardFocus::moved, this, [this] { announceFocus(*this); });
     m_prepare.setSingleShot(true);
     connect(&m_prepare, &QTimer::timeout, this, &BoardView::prepareNextPicture);
 }
@@ -29,6 +34,9 @@ void BoardView::refresh()
     const BoardChanges::Change change = m_changes.since(m_game, contentsRect());
     if (!change.region.isEmpty())
         update(change.region);
+    m_focus.follow(change.dealt);
+    announceChanges(*this);
+    emit refreshed();
     if (!change.dealt)
         return;
     m_facesToPrepare.clear();
@@ -88,6 +96,7 @@ void BoardView::paintEvent(QPaintEvent*)
         if (frame.Visible)
             paintFrame(painter, board, grid, frame);
     }
+    m_focus.paint(painter, board);
     if (form.capYouDidIt.Visible)
         paintCaption(painter, board, form.capYouDidIt);
 }
@@ -135,7 +144,35 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
         return;
     const int released = cardAt(event->position().toPoint());
     if (std::exchange(m_pressed, kNoCard) == released && released != kNoCard)
-        emit cardClicked(released);
+        pointerTurned(released);
+}
+
+void BoardView::pointerTurned(int slot)
+{
+    m_focus.pointerUsed(slot);
+    playerTurned(slot);
+}
+
+void BoardView::playerTurned(int slot)
+{
+    if (!m_playerMayTurn || m_playerMayTurn())
+        emit cardClicked(slot);
+}
+
+// The keys of play are the board's; with Alt, Control or Meta a key is a command's, such as the
+// menu's Alt+S.
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    const bool command = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    if (command || !m_focus.pressKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+// A screen reader hears the focused card when the board takes the keyboard, after the board.
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] { announceFocus(*this); });
 }
 
 bool BoardView::event(QEvent* event)
@@ -177,7 +214,7 @@ bool BoardView::touchEvent(QTouchEvent* event)
     }
     event->accept();
     if (tapped != kNoCard)
-        emit cardClicked(tapped);
+        pointerTurned(tapped);
     return true;
 }
 

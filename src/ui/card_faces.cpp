@@ -1,13 +1,17 @@
 #include "card_faces.h"
 
+#include "assets/card_size.h"
 #include "assets/photo_card.h"
 #include "assets/picture_canvas.h"
 #include "assets/resource_catalogue.h"
+#include "assets/vector_art.h"
 #include "assets/window_pictures.h"
+#include "assets/word_texts.h"
 #include "family/family_deck.h"
 #include "family/word_recordings.h"
 
 #include <QFile>
+#include <QPainter>
 
 namespace twindle {
 
@@ -15,6 +19,17 @@ namespace {
 
 // A recording of at most three seconds is far smaller; a larger file is no recording of ours.
 constexpr qint64 kMostVoiceBytes = 1024 * 1024;
+
+// The one face of every card played by ear is kept under a key no face has.
+constexpr int kEarKey = 1;
+
+QPixmap earPicture(qreal devicePixelRatio)
+{
+    const QSize card(kCardPixelWidth, kCardPixelHeight);
+    return paintPicture(card, devicePixelRatio, [&](QPainter& painter) {
+        paintVectorArtFilling(painter, u"ear_card", QRectF(QPointF(0, 0), QSizeF(card)));
+    });
+}
 
 QByteArray recording(const QString& path)
 {
@@ -40,7 +55,6 @@ int CardFaces::faceCount(const CardKind& kind) const
 
 QPixmap CardFaces::picture(const CardKind& kind, int face, bool found, qreal devicePixelRatio)
 {
-    (void)found;  // so far no kind shows a face differently once its pair is found
     if (kind.look.art == CardArt::Letter || !isUsableDevicePixelRatio(devicePixelRatio))
         return {};
     if (face == kFaceDown)
@@ -48,6 +62,8 @@ QPixmap CardFaces::picture(const CardKind& kind, int face, bool found, qreal dev
                                   [&] { return cardBackPicture(devicePixelRatio); });
     if (kind.look.art == CardArt::Photo)
         return photo(face, devicePixelRatio);
+    if (kind.look.art == CardArt::Ear && !found)
+        return m_pictures.picture(kEarKey, devicePixelRatio, [&] { return earPicture(devicePixelRatio); });
     return m_pictures.picture(face, devicePixelRatio, [&] { return cardFrontPicture(face, devicePixelRatio); });
 }
 
@@ -90,6 +106,21 @@ QByteArray CardFaces::said(const QString& word) const
             return recording(voice);
     }
     return spokenWord(m_wordsLanguage, word);
+}
+
+QString CardFaces::wordText(const CardKind& kind, int face) const
+{
+    if (kind.look.art == CardArt::Letter) {
+        if (face >= 'A' && face <= 'Z')
+            return tr("capital %1").arg(QChar(face));
+        return face >= 'a' && face <= 'z' ? tr("small %1").arg(QChar(face)) : QString();
+    }
+    if (kind.look.art != CardArt::Photo)
+        return kind.word ? spokenWordText(kind.word(face)) : QString();
+    const auto card = std::size_t(face - kFirstFamilyFace);
+    if (m_deck == nullptr || face < kFirstFamilyFace || card >= m_deck->cards().size())
+        return {};
+    return m_deck->cards()[card].name;
 }
 
 void CardFaces::deckChanged()

@@ -4,7 +4,9 @@
 #include "game/card_kinds.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QPixmap>
+#include <QString>
 
 namespace twindle {
 
@@ -21,6 +23,8 @@ class WordRecordings;
 // The words are said in one language: a word a parent recorded in it comes first, then the
 // program's own voice for it; a word that has neither is silent, never said in another language.
 class CardFaces final : public FaceCounts {
+    Q_DECLARE_TR_FUNCTIONS(CardFaces)
+
 public:
     // Without a deck there are no family cards; without recorded words, only the program's own.
     explicit CardFaces(const family::FamilyDeck* deck = nullptr, family::WordRecordings* words = nullptr);
@@ -44,6 +48,10 @@ public:
     const QString& wordsLanguage() const { return m_wordsLanguage; }
     // The parent's recorded words, when the program keeps any.
     family::WordRecordings* recordedWords() const { return m_words; }
+
+    // The same word as text, for a screen reader: a picture's word ("cat and bird"), a letter's
+    // name ("capital A", "small a"), a family card's name; empty when it says nothing.
+    QString wordText(const CardKind& kind, int face) const;
 
     // The deck was read afresh: the pictures of its cards as they were are let go.
     void deckChanged();

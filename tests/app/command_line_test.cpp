@@ -1,4 +1,6 @@
 #include "app/command_line.h"
+#include "game/card_kinds.h"
+#include "toddler/toddler_setup.h"
 #include "ui/window_language.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +142,78 @@ TEST(CommandLine, PlayersFriendAndTogether)
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line: " << said;
         EXPECT_NE(said.find(message), std::string::npos) << said;
     }
+}
+
+} // namespace
+} // namespace twindle
+
+namespace twindle {
+namespace {
+
+// What the options ask of toddler mode's setup, over the defaults; or one line on stderr and
+// status 2, and no launch.
+struct Read {
+    std::optional<ToddlerSetup> setup;
+    int status = 0;
+    QString error;
+};
+
+Read readSetup(std::initializer_list<const char*> arguments)
+{
+    testing::internal::CaptureStderr();
+    const CommandLine line = read(arguments);
+    Read result{std::nullopt, line.exitStatus, QString::fromStdString(testing::internal::GetCapturedStderr())};
+    if (line.launch)
+        result.setup = line.launch->chosenOver(ToddlerSetup{});
+    return result;
+}
+
+TEST(CommandLine, SwitchesAndTheirStepsAreReadAndAWrongValueIsOneLineAndStatusTwo)
+{
+    const Read two = readSetup({"--toddler", "--switches", "2"});
+    ASSERT_TRUE(two.setup);
+    EXPECT_EQ(two.setup->switches, 2);
+    EXPECT_EQ(two.setup->scanMs, ToddlerSetup{}.scanMs);
+    for (const auto& [seconds, milliseconds] : {std::pair{"0.5", 500}, {"10", 10000}, {"2.25", 2250}}) {
+        const Read scan = readSetup({"--toddler", "--switches", "1", "--scan-seconds", seconds});
+        ASSERT_TRUE(scan.setup) << seconds;
+        EXPECT_EQ(std::pair(scan.setup->switches, scan.setup->scanMs), std::pair(1, milliseconds)) << seconds;
+    }
+    for (const auto& wrong : std::initializer_list<std::initializer_list<const char*>>{
+             {"--toddler", "--switches", "3"}, {"--toddler", "--switches", "one"}, {"--toddler", "--switches", "-1"},
+             {"--toddler", "--scan-seconds", "0.49"}, {"--toddler", "--scan-seconds", "10.01"},
+             {"--toddler", "--scan-seconds", "soon"}, {"--toddler", "--scan-seconds", "nan"},
+             {"--toddler", "--scan-seconds", "inf"}, {"--switches", "1"}}) {
+        const Read refused = readSetup(wrong);
+        EXPECT_FALSE(refused.setup) << *(wrong.end() - 1);
+        EXPECT_EQ(refused.status, 2) << *(wrong.end() - 1);
+        EXPECT_EQ(refused.error.count('\n'), 1) << "one line: " << refused.error.toStdString();
+        EXPECT_TRUE(refused.error.startsWith("twindle: ")) << refused.error.toStdString();
+    }
+}
+
+} // namespace
+} // namespace twindle
+
+namespace twindle {
+namespace {
+
+// Cards told apart by their words alone: chosen by name they are played with the voice on, and
+// never quietly.
+TEST(CommandLine, CardsPlayedByEarTurnTheVoiceOnAndRefuseQuiet)
+{
+    const Read byEar = readSetup({"--toddler", "--kind", "by-ear"});
+    ASSERT_TRUE(byEar.setup);
+    ToddlerSetup silent;
+    silent.voice = false;
+    const CommandLine line = read({"--toddler", "--kind", "by-ear"});
+    EXPECT_TRUE(line.launch->chosenOver(silent).voice);
+    EXPECT_EQ(line.launch->chosenOver(silent).cardType, kByEar);
+    const Read quiet = readSetup({"--toddler", "--kind", "by-ear", "--quiet"});
+    EXPECT_FALSE(quiet.setup);
+    EXPECT_EQ(quiet.status, 2);
+    EXPECT_TRUE(quiet.error.startsWith("twindle: --kind by-ear: ")) << quiet.error.toStdString();
+    EXPECT_EQ(quiet.error.count('\n'), 1);
 }
 
 } // namespace

@@ -7,7 +7,8 @@
 # and Enter; clicks, double clicks, right and middle clicks and the wheel anywhere on the
 # screen; and the window manager asked to close, minimise or shrink the window. Every so often,
 # and at the end, the program must run, full screen, the active window, in toddler mode, with a
-# game on the board or being dealt. Then a grown-up passes the gate and is back in the window.
+# game on the board or being dealt. The keys of play (the arrows, Home, End, Space, Enter) reach
+# the board and turn cards. Then a grown-up passes the gate and is back in the window.
 #
 # Usage: tests/e2e/monkey_test.sh path/to/twindle [EVENTS [PLAYERS...]]     (3000 when not given;
 # PLAYERS are the program's options of who plays, such as --player kitty --friend penguin)
@@ -129,7 +130,7 @@ started=$(date +%s)
 # (Under the sanitizers the preloaded library comes before their run-time, which is harmless here.)
 faketime_library=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
 echo "+0" >"$work/clock-offset"
-QT_LOGGING_RULES="twindle.toddler.info=true" QT_QPA_PLATFORM=xcb \
+QT_LOGGING_RULES="twindle.toddler.info=true;twindle.toddler.debug=true" QT_QPA_PLATFORM=xcb \
     LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$work/clock-offset" FAKETIME_CACHE_DURATION=1 \
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
     "$binary" --toddler --kind pictures --pairs 2 --minutes 5 "${players[@]}" >"$work/twindle.log" 2>&1 &
@@ -138,6 +139,14 @@ WINDOW=$(wait_for_window_named Twindle) || fail "no window named Twindle appeare
 expect_locked "from the start"
 wait_for_a_game "from the start"
 pass "two pairs dealt at once; the board fills the screen: $SAW"
+# The keys of play reach the board: Home shows the focus on the first card, Space turns it. (Among
+# the random keys they may turn none: most come while the gate asks or after play time ends.)
+xdotool key Home space
+for _ in $(seq 50); do
+    grep -q "turned by a key" "$work/twindle.log" && break
+    sleep 0.1
+done
+grep -q "turned by a key" "$work/twindle.log" || fail "Home and Space turned no card: the keys did not reach the board"
 
 # --- The toddler ------------------------------------------------------------------------------
 chunk=0
@@ -162,7 +171,8 @@ seconds=$(($(date +%s) - started))
 refused=$(grep -c "refused" "$work/twindle.log" || true)
 grep -q "all done" "$work/twindle.log" || fail "play time did not end in \"All done!\" within $seconds s"
 grew=$(grep -c "pairs next" "$work/twindle.log" || true)
-pass "$sent events in $seconds s; $((leaving_keys + requests)) tried to leave and were refused: $leaving_keys keys a desktop leaves with (held from the window manager, ignored by the game) and $requests requests of the window manager to close, minimise or shrink the window (the program told of $refused refusals); $grew games won, then play time ended in \"All done!\", full screen: $SAW"
+by_keys=$(grep -c "turned by a key" "$work/twindle.log" || true)
+pass "$sent events in $seconds s; $((leaving_keys + requests)) tried to leave and were refused: $leaving_keys keys a desktop leaves with (held from the window manager, ignored by the game) and $requests requests of the window manager to close, minimise or shrink the window (the program told of $refused refusals); $grew games won, $by_keys cards turned by keys, then play time ended in \"All done!\", full screen: $SAW"
 cp "$work/screen.png" "${TWINDLE_MONKEY_SCREENSHOT:-$work/last.png}"
 
 # --- A grown-up passes the gate ---------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "toolkit/audio/wave_image.h"
 #include "ui/board_view.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalSpy>
@@ -62,6 +63,12 @@ struct PlayTogetherTest : testing::Test {
         const int y = image.height() - 4;
         return {image.pixelColor(x / 2, 3), image.pixelColor(x, y / 2), image.pixelColor(x / 2, y), image.pixelColor(3, y / 2)};
     }
+    // Whose turn it is, as a screen reader reads it.
+    QString turnTold()
+    {
+        auto* band = window.board().findChild<QWidget*>(QStringLiteral("playersBand"));
+        return band ? QAccessible::queryAccessibleInterface(band)->text(QAccessible::Name) : QString();
+    }
     void tryCards(int first, int second)
     {
         test::clickCard(window, first);
@@ -83,6 +90,7 @@ TEST_F(PlayTogetherTest, TwoPlayersTakeTurnsInTheirColours)
 {
     start(ToddlerSetup{.startPairs = 3, .players = {"kitty", "penguin"}});
     EXPECT_EQ(band(), std::vector(4, kOrange));
+    EXPECT_EQ(turnTold(), QStringLiteral("Kitty's turn"));
     const QRect inside = window.board().rect().adjusted(16, 16, -16, -16);
     for (int slot = 0; slot < 6; ++slot)
         EXPECT_TRUE(inside.contains(test::cardPlace(window, slot))) << "slot " << slot;
@@ -95,6 +103,7 @@ TEST_F(PlayTogetherTest, TwoPlayersTakeTurnsInTheirColours)
     window.timers().elapse(GameTimer::PairNoMatch);
     together().poll();
     EXPECT_EQ(band(), std::vector(4, kBlue)) << "a miss: the penguin's turn";
+    EXPECT_EQ(turnTold(), QStringLiteral("Penguin's turn")) << "as a screen reader reads it";
     EXPECT_EQ(listener.clips.size(), heardWhileUp + 1) << "said once, when the cards have turned back";
     EXPECT_EQ(listener.clips.back(), samplesOf(spokenWord(QStringLiteral("en"), QStringLiteral("122")))) << "\"penguin\" said";
     const auto pairs = test::pairsOnBoard(window);
@@ -118,7 +127,7 @@ TEST_F(PlayTogetherTest, TwoPlayersTakeTurnsInTheirColours)
 }
 
 // The friend turns a card a second through the board's own clicks; while it plays, the child's
-// clicks and taps change nothing, and while the gate asks, the friend waits.
+// clicks, taps, keys and screen reader change nothing, and while the gate asks, the friend waits.
 TEST_F(PlayTogetherTest, AFriendPlaysAndTheChildWaits)
 {
     start(ToddlerSetup{.startPairs = 4, .grows = false, .friendAnimal = "penguin", .friendMemory = 18});
@@ -129,7 +138,12 @@ TEST_F(PlayTogetherTest, AFriendPlaysAndTheChildWaits)
     const int before = int(turned.size());
     test::clickCard(window, a);
     test::tap(window.board(), test::cardPlace(window, b).center());
-    EXPECT_EQ(turned.size(), before) << "the child's click and tap in the friend's turn";
+    QTest::keyClick(&window, Qt::Key_Home);
+    QTest::keyClick(&window, Qt::Key_Space);
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(&window.board())->child(b);
+    ASSERT_NE(card, nullptr);
+    card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(turned.size(), before) << "the child's click, tap, key and screen reader in the friend's turn";
     QSignalSpy boardClicks(&window.board(), &BoardView::cardClicked);
 
     QTest::keyClick(&window, Qt::Key_Escape);  // a grown-up at the gate
@@ -169,6 +183,7 @@ TEST_F(PlayTogetherTest, TogetherIsOneTeam)
     const auto pairs = test::pairsOnBoard(window);
     tryCards(pairs[0].first, pairs[1].first);
     EXPECT_EQ(band(), sky) << "no turns";
+    EXPECT_EQ(turnTold(), QStringLiteral("Playing together"));
     tryCards(pairs[0].first, pairs[0].second);
     tryCards(pairs[1].first, pairs[1].second);
     EXPECT_EQ(std::tuple(together().turns().pile(0).size(), together().turns().pile(1).size()), std::tuple(2u, 0u));

@@ -1,10 +1,10 @@
+#include "gate_reader.h"
 #include "toddler_rig.h"
 #include "window_driver.h"
 
 #include "assets/resource_catalogue.h"
 #include "toolkit/audio/sound_call.h"
 #include "ui/board_view.h"
-#include "toddler/number_words.h"
 #include "toddler/parent_gate.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_mode.h"
@@ -40,21 +40,10 @@ struct DialogWatch final : QObject {
     int shown = 0;
 };
 
-// The number the gate's hint asks for, read back from its words.
-int numberAskedFor(MainWindow& window)
-{
-    const QString hint = window.findChild<QLabel*>(QStringLiteral("parentGateHint"))->text();
-    for (int number = 100; number <= 999; ++number) {
-        if (hint.contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number, "en")) + " in digits"))
-            return number;
-    }
-    return 0;
-}
-
 void passTheGate(MainWindow& window)
 {
     QTest::keyClick(&window, Qt::Key_Escape);
-    QTest::keyClicks(&window, QString::number(numberAskedFor(window)));
+    QTest::keyClicks(&window, QString::number(test::numberAskedFor(window)));
     QTest::keyClick(&window, Qt::Key_Return);
 }
 
@@ -94,7 +83,7 @@ TEST_F(ToddlerModeTest, TheSetupScreenChoosesTheGameAndRemembersTheChoices)
 
     test::whenModalOpens([](QWidget& modal) {
         modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals"))->click();
-        modal.findChild<QSpinBox*>()->setValue(3);
+        modal.findChild<QSpinBox*>(QStringLiteral("startPairs"))->setValue(3);
         modal.findChild<QCheckBox*>(QStringLiteral("grows"))->setChecked(false);
         QTest::keyClick(&modal, Qt::Key_Return);
     });
@@ -135,7 +124,7 @@ TEST_F(ToddlerModeTest, HoldsTheChildUntilAGrownUpTypesTheNumber)
     })) << "back to full screen, not minimised";
 
     QTest::keyClick(&window, Qt::Key_Escape);
-    const int number = numberAskedFor(window);
+    const int number = test::numberAskedFor(window);
     ASSERT_GE(number, 100) << "Escape asks for a number in words";
     QTest::keyClicks(&window, QString::number(number == 999 ? 998 : number + 1));
     QTest::keyClick(&window, Qt::Key_Return);

@@ -24,7 +24,8 @@ TEST(ToddlerSettings, KeepTheChoicesAndReadAnythingElseAsTheDefaults)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("twindle.ini"));
-    const ToddlerSetup chosen{kCapitalAndSmall, 4, false, false, 30, 60, 15, "de", "it", {"Nana, Grandpa", "kitty"}, true, "lion", 0};
+    const ToddlerSetup chosen{kCapitalAndSmall, 4, false, false, 30, 60, 15, 2, 3000, 800, "Space", "Return",
+                              "de", "it", {"Nana, Grandpa", "kitty"}, true, "lion", 0};
     {
         ToddlerSettings settings(path);
         settings.saveSetup(chosen);

@@ -1,10 +1,10 @@
+#include "gate_reader.h"
 #include "toddler_rig.h"
 #include "touch_driver.h"
 #include "window_driver.h"
 
 #include "ui/board_view.h"
 #include "ui/options_dialog.h"
-#include "toddler/number_words.h"
 #include "toddler/parent_gate.h"
 #include "toddler/setup_screen.h"
 #include "toddler/toddler_mode.h"
@@ -29,16 +29,6 @@ namespace {
 
 using test::tap;
 using test::touch;
-
-// The number asked for by touch, read back from its words.
-int numberAskedFor(const QLabel& question)
-{
-    for (int number = 100; number <= 999; ++number) {
-        if (question.text().contains(QStringLiteral(" ") + QString::fromStdString(numberInWords(number, "en")) + " in digits"))
-            return number;
-    }
-    return 0;
-}
 
 struct TouchGateTest : testing::Test {
     test::ToddlerRig rig;
@@ -104,7 +94,7 @@ TEST_P(TouchGateWithPlayers, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
     holdTheSpot(true);
     ASSERT_TRUE(asked());
     const auto* question = board.findChild<QLabel*>(QStringLiteral("parentGatePadText"));
-    const int wrong = numberAskedFor(*question) == 111 ? 222 : 111;
+    const int wrong = test::numberAskedIn(question) == 111 ? 222 : 111;
     tapTheNumber(wrong);
     EXPECT_TRUE(question->text().endsWith(QString::number(wrong))) << "each tap types one digit";
     tap(findOnBoard("gateOk"));
@@ -115,7 +105,7 @@ TEST_P(TouchGateWithPlayers, AGrownUpLeavesByHoldingTheSpotAndTappingTheNumber)
     ASSERT_TRUE(asked());
     tap(findOnBoard("gateDigit0"));
     tap(findOnBoard("gateBack"));
-    tapTheNumber(numberAskedFor(*question));
+    tapTheNumber(test::numberAskedIn(question));
     tap(findOnBoard("gateOk"));
     EXPECT_FALSE(toddlerMode.isOn());
     EXPECT_FALSE(findOnBoard("parentGateSpot")->isVisible());
@@ -149,7 +139,7 @@ TEST_F(TouchGateTest, TheSetupScreenAnswersTaps)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     test::whenModalOpens([](QWidget& modal) {
         tapItsRound(*modal.findChild<QRadioButton*>(QStringLiteral("kind_capitals")));
-        tapItsUpArrow(*modal.findChild<QSpinBox*>());
+        tapItsUpArrow(*modal.findChild<QSpinBox*>(QStringLiteral("startPairs")));
         tap(modal.findChild<QCheckBox*>(QStringLiteral("grows")));
         auto* sounds = modal.findChild<QSlider*>(QStringLiteral("soundVolume"));
         tap(*sounds, QPoint(4, sounds->height() / 2));
