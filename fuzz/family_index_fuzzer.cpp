@@ -4,23 +4,14 @@
 // writing the cards it read, then reading that, gives back the same cards with nothing skipped.
 
 #include "family/family_index.h"
+#include "index_checks.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace twindle::family {
 namespace {
-
-void require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "family_index_fuzzer: %s\n", what);
-        std::abort();
-    }
-}
 
 void checkCards(const FamilyIndex& index)
 {
@@ -34,13 +25,7 @@ void checkCards(const FamilyIndex& index)
 
 void checkSkipped(const FamilyIndex& index, std::string_view text)
 {
-    const std::size_t lines = std::size_t(std::count(text.begin(), text.end(), '\n')) + 1;
-    std::size_t previous = 0;
-    for (const SkippedLine& line : index.skipped) {
-        require(line.line > previous && line.line <= lines, "a skipped line out of order or past the text");
-        require(!line.reason.empty(), "a line skipped without a reason");
-        previous = line.line;
-    }
+    checkSkippedLines(index.skipped, text);
     if (!index.recognised) {
         require(index.cards.empty(), "cards read past a refused first line");
         require(index.skipped.size() == 1 && index.skipped[0].line == 1, "a refusal not of the first line");

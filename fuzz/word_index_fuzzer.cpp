@@ -5,24 +5,15 @@
 // then reading that, gives back the same words with nothing skipped.
 
 #include "family/word_index.h"
+#include "index_checks.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <string_view>
 
 namespace twindle::family {
 namespace {
-
-void require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "word_index_fuzzer: %s\n", what);
-        std::abort();
-    }
-}
 
 void checkWords(const WordIndex& index)
 {
@@ -38,13 +29,7 @@ void checkWords(const WordIndex& index)
 
 void checkSkipped(const WordIndex& index, std::string_view text)
 {
-    const std::size_t lines = std::size_t(std::count(text.begin(), text.end(), '\n')) + 1;
-    std::size_t previous = 0;
-    for (const SkippedLine& line : index.skipped) {
-        require(line.line > previous && line.line <= lines, "a skipped line out of order or past the text");
-        require(!line.reason.empty(), "a line skipped without a reason");
-        previous = line.line;
-    }
+    checkSkippedLines(index.skipped, text);
     if (!index.recognised)
         require(index.words.empty() && index.skipped.size() <= 1, "words read past a refused first line");
 }

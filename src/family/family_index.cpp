@@ -37,16 +37,6 @@ std::optional<std::string> headerProblem(std::string_view line)
     return "This is not an index of family cards.";
 }
 
-std::vector<std::string_view> splitAt(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos; start = end + 1)
-        parts.push_back(text.substr(start, end - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // The card of one line, or why there is none.
 std::optional<CardRecord> readRecord(std::string_view line, std::string& reason)
 {
@@ -74,10 +64,7 @@ std::optional<CardRecord> readRecord(std::string_view line, std::string& reason)
 FamilyIndex parse(std::string_view text)
 {
     FamilyIndex index;
-    std::vector<std::string_view> lines = splitAt(text, '\n');
-    const bool cutShort = !lines.back().empty();  // the text does not end with "\n"
-    if (!cutShort)
-        lines.pop_back();
+    const auto [lines, cutShort] = indexLines(text);
     std::optional<std::string> problem = headerProblem(lines.empty() ? "" : lines.front());
     if (!problem && cutShort && lines.size() == 1)
         problem = "The index is cut short.";
@@ -101,6 +88,25 @@ FamilyIndex parse(std::string_view text)
 }
 
 } // namespace
+
+std::vector<std::string_view> splitAt(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos; start = end + 1)
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+IndexLines indexLines(std::string_view text)
+{
+    IndexLines read{splitAt(text, '\n')};
+    read.cutShort = !read.lines.back().empty();
+    if (!read.cutShort)
+        read.lines.pop_back();
+    return read;
+}
 
 FamilyIndex parseFamilyIndex(std::string_view text) noexcept
 {

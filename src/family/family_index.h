@@ -40,6 +40,17 @@ struct SkippedLine {
     std::string reason;
 };
 
+// The parts of `text` between the separators, empty ones included.
+std::vector<std::string_view> splitAt(std::string_view text, char separator);
+
+// The lines of an index's text, and whether the last was cut short (the text does not end with
+// "\n"): the two indexes of this folder read their text so.
+struct IndexLines {
+    std::vector<std::string_view> lines;
+    bool cutShort = false;
+};
+IndexLines indexLines(std::string_view text);
+
 struct FamilyIndex {
     // False when the first line is not that of version 1 (or the text could not be read at
     // all): then nothing past it was read, and `skipped` says why.

@@ -15,20 +15,10 @@ bool isLower(char c)
     return c >= 'a' && c <= 'z';
 }
 
-std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
-{
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (std::size_t end; (end = line.find(separator, start)) != std::string_view::npos; start = end + 1)
-        fields.push_back(line.substr(start, end - start));
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 // The record of one line, or why there is none; `seen` holds the words read so far.
 std::string readRecord(std::string_view line, const std::vector<WordRecord>& seen, WordRecord& record)
 {
-    const std::vector<std::string_view> fields = fieldsOf(line, '\t');
+    const std::vector<std::string_view> fields = splitAt(line, '\t');
     if (fields.size() != 3)
         return "The line is not a language, a word and a recording separated by tabs.";
     if (!isLanguageCode(fields[0]))
@@ -47,10 +37,7 @@ std::string readRecord(std::string_view line, const std::vector<WordRecord>& see
 WordIndex parse(std::string_view text)
 {
     WordIndex index;
-    std::vector<std::string_view> lines = fieldsOf(text, '\n');
-    const bool cutShort = !lines.back().empty();
-    if (!cutShort)
-        lines.pop_back();
+    const auto [lines, cutShort] = indexLines(text);
     if (lines.empty() || lines.front() != kHeader || (cutShort && lines.size() == 1)) {
         index.skipped.push_back({1, "This is not an index of recorded words."});
         return index;
