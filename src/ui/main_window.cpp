@@ -198,6 +198,14 @@ void MainWindow::mirrorModel()
     mirrorPointers();
 }
 
+// The busy pointer belongs to the whole application; a window closed while a try is judged must
+// not leave it behind for the next window.
+MainWindow::~MainWindow()
+{
+    if (m_screenBusy)
+        QApplication::restoreOverrideCursor();
+}
+
 // The window's own pointer shows over the board: the pointing hand while a game is dealt, the
 // busy pointer during the celebration, the arrow otherwise. The screen-wide busy pointer shows
 // while a try is being judged.

@@ -30,6 +30,8 @@ public:
     // or the one given.
     explicit MainWindow(CardFaces& faces, QWidget* parent = nullptr);
     MainWindow(CardFaces& faces, SoundCall& sound, QWidget* parent = nullptr);
+    // Gives back the screen-wide pointer if a try was being judged.
+    ~MainWindow() override;
 
     const Game& game() const { return m_game; }
     CardFaces& faces() { return m_faces; }

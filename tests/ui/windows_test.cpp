@@ -83,6 +83,17 @@ TEST(MainWindow, TurnsCardsJudgesPairsAndFramesThem)
     for (const int slot : {pairs[0].first, pairs[0].second})
         EXPECT_EQ(pixelAt(window, gridFor(10).cornerOf(slot) + QPoint(36, 0)), kFrameYellow);
     EXPECT_FALSE(window.timers().anyRunning());
+
+    {
+        MainWindow closing{faces};
+        closing.show();
+        test::dealThroughDialog(closing, kCapitalAndSmall, 10);
+        const auto closingPairs = test::pairsOnBoard(closing);
+        test::clickBoard(closing, gridFor(10).centreOf(closingPairs[0].first));
+        test::clickBoard(closing, gridFor(10).centreOf(closingPairs[1].first));
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "a window closed while judging keeps no busy pointer";
 }
 
 class WholeGame : public testing::TestWithParam<std::tuple<int, int>> {};
