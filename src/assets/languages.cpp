@@ -1,7 +1,6 @@
 #include "languages.h"
 
-#include <QDir>
-#include <QRegularExpression>
+#include <QResource>
 
 #include <algorithm>
 
@@ -13,20 +12,34 @@ const QString kTranslationFolder = QStringLiteral(":/i18n");
 const QString kPrefix = QStringLiteral("twindle_");
 const QString kSuffix = QStringLiteral(".qm");
 
+// This runs at every start, so the translations are listed from the resource tree alone: QDir
+// would read the head of every file's data (and match a name filter with a regular expression),
+// which kept the pages of every translation and of PCRE in the idle program's memory.
+class ResourceFolder : public QResource {
+public:
+    using QResource::QResource;
+    using QResource::children;
+};
+
 } // namespace
 
 QStringList windowLanguages()
 {
     QStringList codes{kSourceLanguage};
-    for (const QString& file : QDir(kTranslationFolder).entryList({kPrefix + QLatin1Char('*') + kSuffix}))
-        codes << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    for (const QString& file : ResourceFolder(kTranslationFolder).children()) {
+        if (file.startsWith(kPrefix) && file.endsWith(kSuffix))
+            codes << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    }
     std::ranges::sort(codes);
     return codes;
 }
 
 QString normalisedLanguage(const QString& code)
 {
-    const QStringList parts = code.trimmed().split(QRegularExpression(QStringLiteral("[-_]")));
+    // Both spellings of a country: "pt-BR" (the web's) and "pt_BR" (the system's), split by hand
+    // for the reason above.
+    QString spelled = code.trimmed();
+    const QStringList parts = spelled.replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
     if (parts.size() == 1)
         return parts.front().toLower();
     if (parts.size() == 2)
