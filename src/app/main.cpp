@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
 {
     // The parent's settings first: the language chosen there is the help's too.
     twindle::ToddlerSettings settings;
-    const twindle::CommandLine commandLine = readArguments(argc, argv, settings.setup().language);
+    const QString savedLanguage = settings.setup().language;
+    const twindle::CommandLine commandLine = readArguments(argc, argv, savedLanguage);
     if (!commandLine.launch)
         return commandLine.exitStatus;
     const twindle::LaunchOptions& launch = *commandLine.launch;
@@ -49,7 +50,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     twindle::setUpApplication();
     // Before any window is made, so that every one is made in it.
-    twindle::useWindowLanguage(launch.language.value_or(twindle::languageOrSystem(settings.setup().language)));
+    twindle::useWindowLanguage(launch.language.value_or(twindle::languageOrSystem(savedLanguage)));
 
     // The program's own: the family's cards and the words a parent recorded, the faces the board
     // shows.

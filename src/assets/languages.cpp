@@ -21,9 +21,7 @@ public:
     using QResource::children;
 };
 
-} // namespace
-
-QStringList windowLanguages()
+QStringList listWindowLanguages()
 {
     QStringList codes{kSourceLanguage};
     for (const QString& file : ResourceFolder(kTranslationFolder).children()) {
@@ -31,6 +29,15 @@ QStringList windowLanguages()
             codes << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
     }
     std::ranges::sort(codes);
+    return codes;
+}
+
+} // namespace
+
+QStringList windowLanguages()
+{
+    // Built into the program, so listed once, though every start asks several times.
+    static const QStringList codes = listWindowLanguages();
     return codes;
 }
 
