@@ -83,19 +83,22 @@ column_print() {
 
 # --- Two players, a game to its end -----------------------------------------------------------
 start_window_manager "$work/openbox.log" || fail "openbox did not start"
-start_together --pairs 4 --player kitty --player penguin
-wait_for_full_deal 8 || fail "eight cards were not dealt face down inside the band"
+# Six pairs in both games: a deal in which every try of two cards never seen is a pair, so that
+# the players below cannot miss, comes once in 10,395 deals (with four pairs, once in 105).
+cards=12
+start_together --pairs $((cards / 2)) --player kitty --player penguin
+wait_for_full_deal $cards || fail "$cards cards were not dealt face down inside the band"
 [ "$FULL_X" -ge 16 ] && [ "$FULL_Y" -ge 16 ] && [ $((FULL_X + FULL_W)) -le $((1920 - 16)) ] \
     && [ $((FULL_Y + FULL_H)) -le $((1080 - 16)) ] || fail "the board ${FULL_W}x${FULL_H}+$FULL_X+$FULL_Y is not inside a band of 16 pixels"
 SAW=$(band_colours "$FULL_SHOT")
 [ "$SAW" = "$ORANGE $ORANGE $ORANGE $ORANGE" ] || fail "the band is not the first player's orange on all four edges"
-pass "two players: eight cards inside the band (the board ${FULL_W}x${FULL_H}+$FULL_X+$FULL_Y), the band orange on all four edges"
+pass "two players: $cards cards inside the band (the board ${FULL_W}x${FULL_H}+$FULL_X+$FULL_Y), the band orange on all four edges"
 
 # A player who misses on purpose: on every other try, two cards seen before that are not alike;
 # else a pair seen before, or cards never seen. The seat whose turn it is follows the rule: it
 # passes on a miss.
 declare -A seen=() left=()
-for slot in $(seq 0 7); do left[$slot]=1; done
+for slot in $(seq 0 $((cards - 1))); do left[$slot]=1; done
 seat=0 tries=0 misses=0
 colour_of() { [ "$1" -eq 0 ] && echo "$ORANGE" || echo "$BLUE"; }
 next_unseen() {
@@ -128,17 +131,17 @@ while [ ${#left[@]} -gt 0 ]; do
     fi
     grab_screen "$FULL_SHOT"
     before=("$(column_print "$FULL_SHOT" 0)" "$(column_print "$FULL_SHOT" 1)")
-    seen[$first]=$(turn_full_card 8 "$first" full_card_print) || fail "slot $first did not turn"
+    seen[$first]=$(turn_full_card $cards "$first" full_card_print) || fail "slot $first did not turn"
     if [ -z "$second" ]; then   # the last card never seen: its twin was
         for slot in "${!left[@]}"; do
             [ "$slot" != "$first" ] && [ "${seen[$slot]:-}" = "${seen[$first]}" ] && second=$slot
         done
     fi
-    seen[$second]=$(turn_full_card 8 "$second" full_card_print) || fail "slot $second did not turn"
+    seen[$second]=$(turn_full_card $cards "$second" full_card_print) || fail "slot $second did not turn"
     tries=$((tries + 1))
     # The last pair ends the game: the celebration is checked below.
     [ ${#left[@]} -eq 2 ] && [ "${seen[$first]}" = "${seen[$second]}" ] && break
-    wait_for_outcome 8 "$first" "$second" || fail "the try of slots $first and $second did not end"
+    wait_for_outcome $cards "$first" "$second" || fail "the try of slots $first and $second did not end"
     finder=$seat
     if [ "$TRY_END" = gone ]; then
         unset "left[$first]" "left[$second]"
@@ -170,19 +173,19 @@ kill "$game"
 wait "$game" 2>/dev/null || true
 
 # --- With the friendly animal --------------------------------------------------------------------
-start_together --pairs 5 --player kitty --friend penguin --friend-memory 18
-wait_for_full_deal 10 || fail "the friend's game was not dealt"
+start_together --pairs $((cards / 2)) --player kitty --friend penguin --friend-memory 18
+wait_for_full_deal $cards || fail "the friend's game was not dealt"
 declare -A seen=() left=()
-for slot in $(seq 0 9); do left[$slot]=1; done
-# Two cards never seen, until a try misses (five pairs found by chance alone: once in 945 games).
+for slot in $(seq 0 $((cards - 1))); do left[$slot]=1; done
+# Two cards never seen, until a try misses (six pairs found by chance alone: once in 10,395 games).
 # The turn passes as the miss is judged.
 while true; do
     first=$(next_unseen) second=$(next_unseen "$first")
     [ -n "$second" ] || fail "the child found every pair by chance: try again"
-    seen[$first]=$(turn_full_card 10 "$first" full_card_print) || fail "slot $first did not turn"
-    seen[$second]=$(turn_full_card 10 "$second" full_card_print) || fail "slot $second did not turn"
+    seen[$first]=$(turn_full_card $cards "$first" full_card_print) || fail "slot $first did not turn"
+    seen[$second]=$(turn_full_card $cards "$second" full_card_print) || fail "slot $second did not turn"
     [ "${seen[$first]}" != "${seen[$second]}" ] && break
-    wait_for_outcome 10 "$first" "$second" || fail "the child's try did not end"
+    wait_for_outcome $cards "$first" "$second" || fail "the child's try did not end"
     unset "left[$first]" "left[$second]"
 done
 # The band is painted with the card, or just after it.
@@ -193,11 +196,11 @@ SAW=$(band_colours "$FULL_SHOT")
 # card: the child clicks a card then, which must stay face down unless the friend chose it.
 other=$(next_unseen)
 sleep 0.9
-click_full_card 10 "$other"
+click_full_card $cards "$other"
 sleep 0.3
 grab_screen "$FULL_SHOT"
 convert "$FULL_SHOT" "$work/friend-turn.png"
-if [ "$(full_card_print "$FULL_SHOT" 10 "$other")" != "$BACK_PRINT" ]; then
+if [ "$(full_card_print "$FULL_SHOT" $cards "$other")" != "$BACK_PRINT" ]; then
     grep -q "the friend turns card $other\$" "$work/twindle.log" || fail "the child's click turned slot $other in the friend's turn"
 fi
 deadline=$((SECONDS + 10))
@@ -214,8 +217,8 @@ until grep -q "a game won" "$work/twindle.log"; do
     [ $SECONDS -lt $deadline ] || fail "the game with the friend was not won within 90 s"
     grab_screen "$FULL_SHOT"
     if [ "$(band_colours "$FULL_SHOT")" = "$ORANGE $ORANGE $ORANGE $ORANGE" ]; then
-        for slot in $(seq 0 9); do
-            [ "$(full_card_print "$FULL_SHOT" 10 "$slot")" = "$BACK_PRINT" ] && click_full_card 10 "$slot" && sleep 0.4
+        for slot in $(seq 0 $((cards - 1))); do
+            [ "$(full_card_print "$FULL_SHOT" $cards "$slot")" = "$BACK_PRINT" ] && click_full_card $cards "$slot" && sleep 0.4
         done
     fi
     sleep 0.3
